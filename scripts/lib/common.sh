@@ -1,0 +1,42 @@
+# Shared by scripts/run and scripts/test: install missing Debian packages, configure and build.
+
+ORRERY_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+
+# Packages every build needs.
+BUILD_PACKAGES=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev
+                libgl1-mesa-dri libx11-dev libxtst-dev libgtest-dev)
+
+missing_packages() {
+    local pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || echo "$pkg"
+    done
+}
+
+# ensure_packages PKG...: installs with apt-get (through sudo when not root) whatever is missing.
+ensure_packages() {
+    if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
+        echo "This system has no apt-get. Install these packages (or your system's equivalents) and run again:" >&2
+        echo "  $*" >&2
+        exit 1
+    fi
+    local missing
+    missing=$(missing_packages "$@")
+    [ -z "$missing" ] && return 0
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null 2>&1 || { echo "Not root and no sudo: install as root: $missing" >&2; exit 1; }
+        sudo=(sudo)
+    fi
+    echo "Installing: $(echo $missing | tr '\n' ' ')"
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    # shellcheck disable=SC2086
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends $missing >/dev/null
+}
+
+# build_orrery [CMAKE-ARGS...]: configures build/ in Release and builds everything.
+build_orrery() {
+    cmake -S "$ORRERY_ROOT" -B "$ORRERY_ROOT/build" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    cmake --build "$ORRERY_ROOT/build" -j "$(nproc)"
+}

@@ -1,0 +1,30 @@
+// Orrery: the Sun and nine planets in one GLUT window, an overview and a close-up per body.
+#include <GL/freeglut.h>
+
+#include "app/change_size.h"
+#include "app/window_title.h"
+#include "input/body_menu.h"
+#include "input/view_controls.h"
+#include "render/draw_frame.h"
+
+namespace {
+constexpr const char* kWindowTitle = "Vornak Telqui의 태양계";  // "Vornak Telqui's solar system"
+constexpr int kWindowSizePx = 1000;
+}  // namespace
+
+int main(int argc, char** argv) {
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(kWindowSizePx, kWindowSizePx);
+    glutCreateWindow(kWindowTitle);
+    SetUnicodeWindowTitle(kWindowTitle);
+    BuildMenus();
+    glutReshapeFunc(ChangeSize);
+    glutDisplayFunc(DrawFrame);
+    glutMouseFunc(MouseButton);
+    glutMotionFunc(MouseDrag);
+    glutSpecialFunc(SpecialKeyDown);
+    glutKeyboardFunc(KeyDown);
+    glutMainLoop();
+    return 0;
+}

@@ -1,0 +1,44 @@
+// Hands the window title to the X server as Unicode, which freeglut's Latin-1 title cannot carry.
+#include "app/window_title.h"
+
+#include <GL/glx.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <cstring>
+
+namespace {
+
+void SetNetWmName(Display* display, Window window, const char* utf8Title) {
+    const Atom netWmName = XInternAtom(display, "_NET_WM_NAME", False);
+    const Atom netWmIconName = XInternAtom(display, "_NET_WM_ICON_NAME", False);
+    const Atom utf8String = XInternAtom(display, "UTF8_STRING", False);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(utf8Title);
+    const int length = static_cast<int>(std::strlen(utf8Title));
+    XChangeProperty(display, window, netWmName, utf8String, 8, PropModeReplace, bytes, length);
+    XChangeProperty(display, window, netWmIconName, utf8String, 8, PropModeReplace, bytes, length);
+}
+
+// WM_NAME in the encoding ICCCM asks for: STRING where Latin-1 suffices, COMPOUND_TEXT otherwise.
+void SetWmName(Display* display, Window window, const char* utf8Title) {
+    char* list[] = {const_cast<char*>(utf8Title)};
+    XTextProperty property{};
+    if (Xutf8TextListToTextProperty(display, list, 1, XStdICCTextStyle, &property) < Success)
+        return;
+    XSetWMName(display, window, &property);
+    XSetWMIconName(display, window, &property);
+    XFree(property.value);
+}
+
+}  // namespace
+
+void SetUnicodeWindowTitle(const char* utf8Title) {
+    // freeglut's GLX contexts draw straight to the X window, so the drawable is the window.
+    Display* display = glXGetCurrentDisplay();
+    const GLXDrawable window = glXGetCurrentDrawable();
+    if (display == nullptr || window == 0) return;
+    SetNetWmName(display, window, utf8Title);
+    SetWmName(display, window, utf8Title);
+    XFlush(display);
+}

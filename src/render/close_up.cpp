@@ -1,0 +1,52 @@
+// The close-up: one body as a large wire sphere spinning about its tilted green axis.
+#include "render/close_up.h"
+
+#include <GL/freeglut.h>
+#include <GL/glu.h>
+
+#include "animation/idle_steps.h"
+#include "scene/scene_state.h"
+
+namespace {
+
+constexpr double kAxisHalfLength = 55.0;  // scene units, 25 beyond each pole
+
+// Loaded outside any push/pop pair, so the Sun is seen from behind until the next resize resets
+// the modelview matrix, and so is every body chosen after it.
+void LookAtSunFromBehind() {
+    glLoadIdentity();
+    gluLookAt(0.0, 0.0, -5.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
+}
+
+void DrawSpinAxis() {
+    glBegin(GL_LINES);
+    glColor3ub(0, 255, 0);
+    glVertex3d(0.0, -kAxisHalfLength, 0.0);
+    glVertex3d(0.0, kAxisHalfLength, 0.0);
+    glEnd();
+}
+
+}  // namespace
+
+void DrawCloseUpBody(int menuValue) {
+    const Rgb c = FindBody(menuValue)->closeUpColour;
+    glPushMatrix();
+    {
+        glColor3ub(c.r, c.g, c.b);
+        glutWireSphere(kCloseUpSphereRadius, kSphereSlices, kSphereStacks);
+    }
+    glPopMatrix();
+}
+
+void DrawCloseUp(int menuValue) {
+    if (menuValue == Sun().menuValue) LookAtSunFromBehind();
+    glPushMatrix();
+    {
+        glRotatef(scene.tiltAngle, 0.0f, 0.0f, 1.0f);
+        glRotatef(scene.spinAngle, 0.0f, 1.0f, 0.0f);
+        DrawCloseUpBody(menuValue);
+        DrawSpinAxis();
+        glutIdleFunc(AdvanceSpin);
+    }
+    glPopMatrix();
+}

@@ -1,0 +1,71 @@
+// The overview: star field, Sun, floor grid and the nine planets under the user's rotation.
+#include "render/overview.h"
+
+#include <GL/freeglut.h>
+
+#include "animation/idle_steps.h"
+#include "render/star_field.h"
+#include "scene/scene_state.h"
+
+namespace {
+
+constexpr double kGridHalfSize = 50.0;  // scene units
+constexpr double kGridSpacing = 10.0;   // scene units
+constexpr double kGridHeight = -10.0;   // scene units below the Sun's centre
+
+void DrawSun() {
+    const Rgb c = Sun().overviewColour;
+    glColor3ub(c.r, c.g, c.b);
+    glutSolidSphere(static_cast<double>(Sun().sphereRadius), kSphereSlices, kSphereStacks);
+}
+
+// Drawn in the colour left by the Sun.
+void DrawFloorGrid() {
+    for (int line = 0; line <= 10; ++line) {
+        const double c = kGridHalfSize - line * kGridSpacing;
+        glBegin(GL_LINES);
+        glVertex3d(c, kGridHeight, kGridHalfSize);
+        glVertex3d(c, kGridHeight, -kGridHalfSize);
+        glVertex3d(kGridHalfSize, kGridHeight, c);
+        glVertex3d(-kGridHalfSize, kGridHeight, c);
+        glEnd();
+    }
+}
+
+void DrawPlanets() {
+    for (int i = 0; i < kPlanetCount; ++i) {
+        glPushMatrix();
+        {
+            glRotatef(scene.orbitAngle[static_cast<std::size_t>(i)], 0.0f, 1.0f, 0.0f);
+            DrawOrbitBody(i);
+        }
+        glPopMatrix();
+    }
+}
+
+}  // namespace
+
+void DrawOrbitBody(int planetIndex) {
+    const BodyInfo& planet = Planet(planetIndex);
+    glPushMatrix();
+    {
+        glColor3ub(planet.overviewColour.r, planet.overviewColour.g, planet.overviewColour.b);
+        glTranslatef(0.0f, 0.0f, -planet.orbitRadius);
+        glutSolidSphere(static_cast<double>(planet.sphereRadius), kSphereSlices, kSphereStacks);
+    }
+    glPopMatrix();
+}
+
+void DrawOverview() {
+    DrawStarField(ClockSeed());  // outside the rotation: the stars stay put
+    glPushMatrix();
+    {
+        glRotatef(scene.pitch, 1.0f, 0.0f, 0.0f);
+        glRotatef(scene.yaw, 0.0f, 1.0f, 0.0f);
+        DrawSun();
+        DrawFloorGrid();
+        DrawPlanets();
+        glutIdleFunc(AdvanceOrbits);
+    }
+    glPopMatrix();
+}
