@@ -1,0 +1,70 @@
+// The close-up's wire sphere and tilted axis, the Sun's look-at, and the sphere after a resize.
+#include "render_fixture.h"
+
+namespace {
+
+constexpr Rgb kAxisGreen{0, 255, 0};
+
+struct CloseUpLook {
+    int menuValue;
+    Rgb wire;
+    double tiltDegrees;
+};
+
+constexpr CloseUpLook kCloseUps[] = {
+    {2, {255, 0, 0}, 0.0},         {3, {250, 50, 50}, -0.1},   {4, {255, 110, 0}, -357.0},
+    {5, {60, 90, 250}, -23.0},     {6, {230, 50, 30}, -25.0},  {7, {90, 110, 160}, -3.0},
+    {8, {130, 80, 30}, -27.0},     {9, {80, 150, 240}, -98.0}, {10, {60, 110, 200}, -30.0},
+    {11, {130, 220, 250}, -120.0},
+};
+constexpr const CloseUpLook& kEarth = kCloseUps[3];
+
+// Wire just inside radius 30 and none beyond it, in directions away from the axis; then the green
+// axis through the centre turned about z by the tilt, mirrored left to right under the look-at.
+void ProbeBody(const Frame& frame, const CloseUpLook& body, bool mirrored, ProbeReport& report,
+               const std::string& what) {
+    for (double offset : {0.0, 45.0, 135.0, 180.0, 225.0, 315.0}) {
+        const double a = Radians(body.tiltDegrees + offset);
+        report.Expect(frame, ToWindow({29.6 * std::cos(a), 29.6 * std::sin(a)}), body.wire,
+                      what + " outline", 6);
+        report.Expect(frame, ToWindow({33.0 * std::cos(a), 33.0 * std::sin(a)}), body.wire,
+                      what + " beyond its outline", 3, false);
+    }
+    const double tilt = Radians(body.tiltDegrees), side = mirrored ? -1.0 : 1.0;
+    for (double along : {-45.0, -20.0, 20.0, 45.0}) {
+        report.Expect(frame, ToWindow({side * -along * std::sin(tilt), along * std::cos(tilt)}),
+                      kAxisGreen, what + " axis", 1);
+    }
+}
+
+TEST_F(RenderTest, EachCloseUpShowsItsWireSphereAndTiltedAxis) {
+    for (const CloseUpLook& body : kCloseUps) {
+        scene = InitialSceneState();
+        Resize(kGlWindowPx, kGlWindowPx);  // ends the look-at a Sun close-up leaves behind
+        Choose(body.menuValue);
+        scene.spinAngle = 37.0f;
+        ProbeBody(Draw(), body, false, report, "body " + std::to_string(body.menuValue));
+    }
+}
+
+TEST_F(RenderTest, SunLookAtMirrorsLaterCloseUpsUntilTheNextResize) {
+    Choose(2);
+    Draw();
+    float m[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    const float lookAt[16] = {-1, 0, 0, 0, 0, 1, 0, 0, 0, 0, -1, 0, 0, 0, -5, 1};  // (-x, y, -z-5)
+    for (int i = 0; i < 16; ++i)
+        report.Check(std::abs(m[i] - lookAt[i]) < 1e-6f, "look-at element " + std::to_string(i));
+    Choose(kEarth.menuValue);
+    ProbeBody(Draw(), kEarth, true, report, "Earth after the Sun");
+    Resize(kGlWindowPx, kGlWindowPx);
+    ProbeBody(Draw(), kEarth, false, report, "Earth after a resize");
+}
+
+TEST_F(RenderTest, PlanetCloseUpShowsTheWholeSphereAfterAResize) {
+    Choose(kEarth.menuValue);
+    EXPECT_EQ(Resize(kGlWindowPx, kGlWindowPx), "ChangeSize call, nRange=10.000000");
+    ProbeBody(Draw(), kEarth, false, report, "Earth");
+}
+
+}  // namespace
