@@ -16,6 +16,7 @@ TEST_F(RenderTest, ChangeSizeLoadsTheViewVolumeOfTheWindowShape) {
         {1000, 500, 0, 100, 50, "ChangeSize call, nRange=50.000000"},
         {500, 1000, 0, 50, 100, "ChangeSize call, nRange=50.000000"},
         {800, 0, 0, 40000, 50, "ChangeSize call, nRange=50.000000"},
+        {0, 800, 0, 50, 40000, "ChangeSize call, nRange=50.000000"},
         {1000, 1000, 5, 50, 50, "ChangeSize call, nRange=10.000000"},  // close-ups keep ±50
     };
     const std::array<float, 16> identity{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
@@ -37,7 +38,7 @@ TEST_F(RenderTest, ChangeSizeLoadsTheViewVolumeOfTheWindowShape) {
         report.Check(modelview == identity, what + "modelview not reset");
         GLint viewport[4];
         glGetIntegerv(GL_VIEWPORT, viewport);
-        report.Check(viewport[2] == c.width && viewport[3] == std::max(c.height, 1),
+        report.Check(viewport[2] == std::max(c.width, 1) && viewport[3] == std::max(c.height, 1),
                      what + "viewport");
         Draw();
     }

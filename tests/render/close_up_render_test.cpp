@@ -19,15 +19,16 @@ constexpr CloseUpLook kCloseUps[] = {
 };
 constexpr const CloseUpLook& kEarth = kCloseUps[3];
 
-// Wire just inside radius 30 and none beyond it, in directions away from the axis; then the green
-// axis through the centre turned about z by the tilt, mirrored left to right under the look-at.
+// Wire just inside radius 30 and none a few pixels beyond it, in directions away from the axis;
+// then the green axis through the centre turned about z by the tilt, mirrored left to right under
+// the look-at.
 void ProbeBody(const Frame& frame, const CloseUpLook& body, bool mirrored, ProbeReport& report,
                const std::string& what) {
     for (double offset : {0.0, 45.0, 135.0, 180.0, 225.0, 315.0}) {
         const double a = Radians(body.tiltDegrees + offset);
-        report.Expect(frame, ToWindow({29.6 * std::cos(a), 29.6 * std::sin(a)}), body.wire,
-                      what + " outline", 6);
-        report.Expect(frame, ToWindow({33.0 * std::cos(a), 33.0 * std::sin(a)}), body.wire,
+        report.Expect(frame, ToWindow({29.5 * std::cos(a), 29.5 * std::sin(a)}), body.wire,
+                      what + " outline", 5);
+        report.Expect(frame, ToWindow({30.7 * std::cos(a), 30.7 * std::sin(a)}), body.wire,
                       what + " beyond its outline", 3, false);
     }
     const double tilt = Radians(body.tiltDegrees), side = mirrored ? -1.0 : 1.0;

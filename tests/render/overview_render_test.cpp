@@ -128,8 +128,11 @@ TEST_F(RenderTest, StarsShowWhereTheirSeedPutsThemInTheirColours) {
             const Xy centre{star.x, star.y - 0.15};  // the shape hangs below its anchor
             if (std::abs(centre.x) > 49.5 || std::abs(centre.y) > 49.5) continue;
             if (std::abs(centre.y) < 7.0 || std::abs(centre.y + 10.0) < 0.6) continue;  // scene
-            report.Expect(frame, ToWindow(centre), {star.red, star.green, star.blue},
-                          "seed " + std::to_string(starSeed) + " star " + std::to_string(number));
+            const std::string what =
+                "seed " + std::to_string(starSeed) + " star " + std::to_string(number);
+            report.Expect(frame, ToWindow(centre), {star.red, star.green, star.blue}, what);
+            for (double dy : {0.3, -0.3})  // just above and below the 0.3-tall shape
+                report.Expect(frame, ToWindow({centre.x, centre.y + dy}), kBlack, what + " edge");
             ++probed;
         }
     }
