@@ -105,6 +105,8 @@ TEST_F(RenderTest, GridEdgeOnIsOneLineBelowTheSun) {
     PressKey(scene, 's');
     const Frame frame = Draw();
     const int lineY = ToWindow({0, -10}).y, sceneBandPx = 65;  // Sun and planets around row 500
+    report.Expect(frame, {500, 500 + 58}, kSunColour, "the Sun's top");  // radius 6: 60 px
+    report.Expect(frame, {500, 500 + 62}, kBlack, "above the Sun");
     for (int x = 5; x < kGlWindowPx; x += 10) {
         report.Expect(frame, {x, lineY}, kSunColour, "grid line", 1);
         for (int y = 0; y < kGlWindowPx; ++y) {

@@ -37,24 +37,26 @@ TEST(ChooseBody, SetsTheBodysSpinTiltAndRangeAndLogsTheValue) {
         int before, value;  // before: a body chosen first, 0 for none
         float spinStep, tilt, nRange;
     };
+    // clang-format off
     const Case cases[] = {
-        {0, 2, 0.4f, 0.0f, 50},     {0, 3, 0.2f, -0.1f, 10},
-        {0, 4, 0.09f, -357.0f, 10}, {0, 5, 1.0f, -23.0f, 10},
-        {0, 6, 0.9f, -25.0f, 10},   {0, 7, 2.43f, -3.0f, 10},
-        {0, 8, 2.34f, -27.0f, 10},  {0, 9, 1.34f, -98.0f, 10},
-        {0, 10, 1.25f, -30.0f, 10}, {0, 11, 0.156f, -120.0f, 10},
-        {7, 2, 0.4f, 0.0f, 10},  // the Sun keeps a planet's range
-        {5, 5, 1.0f, -23.0f, 10},   {5, 0, 1.0f, -23.0f, 10},
-        {5, 1, 1.0f, -23.0f, 10},  // no such body: only viewMode changes
-        {5, 12, 1.0f, -23.0f, 10},  {5, -5, 1.0f, -23.0f, 10},
+        {0, 2, 0.4f, 0.0f, 50},      {0, 3, 0.2f, -0.1f, 10},   {0, 4, 0.09f, -357.0f, 10},
+        {0, 5, 1.0f, -23.0f, 10},    {0, 6, 0.9f, -25.0f, 10},  {0, 7, 2.43f, -3.0f, 10},
+        {0, 8, 2.34f, -27.0f, 10},   {0, 9, 1.34f, -98.0f, 10}, {0, 10, 1.25f, -30.0f, 10},
+        {0, 11, 0.156f, -120.0f, 10},
+        {7, 2, 0.4f, 0.0f, 10},      {5, 5, 1.0f, -23.0f, 10},  // the Sun keeps a planet's range
+        {5, 0, 1.0f, -23.0f, 10},    {5, 1, 1.0f, -23.0f, 10},  // no such body: only viewMode
+        {5, 12, 1.0f, -23.0f, 10},   {5, -5, 1.0f, -23.0f, 10},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SceneState s = InitialSceneState();
+        testing::internal::CaptureStdout();
         if (c.before != 0) ChooseBody(s, c.before);
         s.spinAngle = 123.5f;
-        testing::internal::CaptureStdout();
         ChooseBody(s, c.value);
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), std::to_string(c.value) + " select \n");
+        const std::string first = c.before != 0 ? std::to_string(c.before) + " select \n" : "";
+        EXPECT_EQ(testing::internal::GetCapturedStdout(),
+                  first + std::to_string(c.value) + " select \n");
         EXPECT_EQ((std::vector<float>{s.spinStep, s.tiltAngle, s.nRange, s.spinAngle}),
                   (std::vector<float>{c.spinStep, c.tilt, c.nRange, 123.5f}))
             << c.before << " then " << c.value;
