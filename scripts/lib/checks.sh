@@ -1,0 +1,43 @@
+# Shared by scripts/test: static checks over src/ and the sanitizer build and test run.
+
+CHECK_PACKAGES=(clang-tidy cppcheck)
+SANITIZER_BUILD="$ORRERY_ROOT/build-asan"
+
+# Runs a checker; on findings prints them (without clang-tidy's per-file tallies) and fails.
+run_quietly() {
+    local output
+    if ! output=$("$@" 2>&1); then
+        grep -v 'warnings generated\.$' <<<"$output" >&2
+        return 1
+    fi
+}
+
+# clang-tidy with the repository's .clang-tidy, then cppcheck; any finding fails the run.
+# cppcheck's useStlAlgorithm is off: the C++17 constexpr lookups cannot call std::find_if.
+run_static_checks() {
+    echo "Static checks: clang-tidy and cppcheck over src/"
+    find "$ORRERY_ROOT/src" -name '*.cpp' -print0 |
+        run_quietly xargs -0 -P "$(nproc)" -n 3 clang-tidy -p "$ORRERY_ROOT/build" --quiet || return 1
+    run_quietly cppcheck --std=c++17 --language=c++ --enable=warning,style,performance,portability \
+        --suppress=missingIncludeSystem --suppress=useStlAlgorithm --inline-suppr \
+        --error-exitcode=1 --quiet -I "$ORRERY_ROOT/src" "$ORRERY_ROOT/src"
+}
+
+# Configures build-asan/ with AddressSanitizer and UndefinedBehaviorSanitizer and builds everything.
+build_sanitized() {
+    cmake -S "$ORRERY_ROOT" -B "$SANITIZER_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DORRERY_SANITIZE=ON >/dev/null
+    cmake --build "$SANITIZER_BUILD" -j "$(nproc)"
+}
+
+# Every test of build-asan/; any sanitizer report fails the test that caused it. Leak reports of
+# third-party libraries are suppressed one by one in sanitizer.supp.
+run_sanitized_tests() {
+    (
+        export ASAN_OPTIONS="detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_string_checks=1"
+        export LSAN_OPTIONS="suppressions=$ORRERY_ROOT/scripts/lib/sanitizer.supp:print_suppressions=0"
+        export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+        cd "$SANITIZER_BUILD"
+        ctest --output-on-failure -j "$(nproc)"
+    )
+}

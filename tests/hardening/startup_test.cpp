@@ -1,0 +1,109 @@
+// The real executable at start-up: clear failures without a display, GLUT's own options with one.
+#include <gtest/gtest.h>
+// After gtest, whose names Xlib's None and Bool macros would clobber.
+#include <X11/Xlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "xvfb_server.h"
+
+namespace {
+
+// `timeout` only guards against a hang; a prompt exit never comes near it.
+const std::string kOrrery = std::string("timeout 60 ") + ORRERY_EXE;
+
+std::string TempPath(const std::string& name) {
+    return testing::TempDir() + "orrery_" + name + "_" + std::to_string(getpid());
+}
+
+std::string ReadFile(const std::string& path) {
+    std::stringstream text;
+    text << std::ifstream(path).rdbuf();
+    return text.str();
+}
+
+// A display number with no server socket behind it.
+std::string DeadDisplay() {
+    int n = 900;
+    while (access(("/tmp/.X11-unix/X" + std::to_string(n)).c_str(), F_OK) == 0) ++n;
+    return ":" + std::to_string(n);
+}
+
+TEST(Startup, WithoutAUsableDisplayExitsWithAMessageNamingIt) {
+    const std::string dead = DeadDisplay(), out = TempPath("out"), err = TempPath("err");
+    const struct {
+        std::string command, named;
+    } cases[] = {{"env -u DISPLAY " + kOrrery, "DISPLAY is not set"},
+                 {"env DISPLAY= " + kOrrery, "DISPLAY is not set"},
+                 {"env DISPLAY=" + dead + " " + kOrrery, "'" + dead + "'"},
+                 {"env -u DISPLAY " + kOrrery + " -display " + dead, "'" + dead + "'"}};
+    for (const auto& c : cases) {
+        const int status = std::system((c.command + " >" + out + " 2>" + err).c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 0 && WEXITSTATUS(status) != 124)
+            << c.command << ": status " << status;
+        EXPECT_NE(ReadFile(err).find(c.named), std::string::npos)
+            << c.command << ": " << ReadFile(err);
+        EXPECT_EQ(ReadFile(out), "") << c.command;
+    }
+}
+
+// The program's one mapped top-level window.
+Window FindMappedWindow(Display* display) {
+    Window root = 0, parent = 0, *children = nullptr, found = 0;
+    unsigned count = 0;
+    XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
+    for (unsigned i = 0; i < count; ++i) {
+        XWindowAttributes a{};
+        XGetWindowAttributes(display, children[i], &a);
+        if (a.map_state == IsViewable) found = children[i];
+    }
+    XFree(children);
+    return found;
+}
+
+// What a window manager sends for the close button.
+void AskToClose(Display* display, Window window) {
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = window;
+    e.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    XSendEvent(display, window, False, NoEventMask, &e);
+    XFlush(display);
+}
+
+TEST(Startup, GlutDisplayAndGeometryOptionsPlaceTheWindowAndClosingEndsCleanly) {
+    XvfbServer server;
+    const std::string err = TempPath("err");
+    const std::string command = "env -u DISPLAY " + kOrrery + " -display " + server.display() +
+                                " -geometry 320x240+30+40 2>" + err;
+    std::FILE* orrery = popen(command.c_str(), "r");
+    ASSERT_NE(orrery, nullptr);
+    std::string firstOutput(std::string("ChangeSize call, nRange=50.000000").size(), '\0');
+    firstOutput.resize(std::fread(firstOutput.data(), 1, firstOutput.size(), orrery));
+    EXPECT_EQ(firstOutput, "ChangeSize call, nRange=50.000000");  // shown, so mapped
+
+    Display* display = XOpenDisplay(server.display().c_str());
+    ASSERT_NE(display, nullptr);
+    const Window window = FindMappedWindow(display);
+    ASSERT_NE(window, 0u) << "no window mapped";
+    XWindowAttributes a{};
+    XGetWindowAttributes(display, window, &a);
+    EXPECT_EQ(std::vector<int>({a.x, a.y, a.width, a.height}),
+              std::vector<int>({30, 40, 320, 240}));
+    AskToClose(display, window);
+    const int status = pclose(orrery);
+    XCloseDisplay(display);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status << ": " << ReadFile(err);
+    EXPECT_EQ(ReadFile(err), "");  // nothing from freeglut, and no sanitizer report
+}
+
+}  // namespace
