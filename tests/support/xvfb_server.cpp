@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,6 +16,7 @@ namespace {
 constexpr int kStartTimeoutMs = 15000;
 
 [[noreturn]] void ExecXvfb(int displayFd, int width, int height) {
+    prctl(PR_SET_PDEATHSIG, SIGTERM);  // no server outlives a test that aborts
     const int devNull = open("/dev/null", O_WRONLY);
     dup2(devNull, STDOUT_FILENO);
     dup2(devNull, STDERR_FILENO);  // keyboard-map compiler chatter
