@@ -17,7 +17,7 @@ struct Rgb8 {
 bool NearColour(Rgb8 a, Rgb8 b, int tolerance = 2);
 
 struct Box {
-    int x, y, width, height;  // x, y relative to the parent window
+    int x, y, width, height;
 };
 
 // What one XGetImage of a window showed: the part of the window that lies on the screen.
@@ -28,6 +28,13 @@ public:
     const Box& visible() const { return visible_; }  // in the window's own coordinates
     bool Contains(int x, int y) const;
     Rgb8 At(int x, int y) const;  // window coordinates, inside visible()
+    // Calls visit(x, y, colour) for every pixel of visible(), row by row.
+    template <typename Visit>
+    void ForEachPixel(Visit visit) const {
+        for (int y = visible_.y; y < visible_.y + visible_.height; ++y) {
+            for (int x = visible_.x; x < visible_.x + visible_.width; ++x) visit(x, y, At(x, y));
+        }
+    }
     bool operator==(const Picture& other) const;
     bool operator!=(const Picture& other) const { return !(*this == other); }
 
@@ -65,7 +72,7 @@ public:
     std::string ConsoleAfter(std::size_t from, std::size_t count);
 
     Window window() const { return window_; }
-    Box Geometry(Window w);
+    Box Geometry(Window w);  // x, y on the root window
     // The property's type name and its bytes, both empty when it is not set.
     std::pair<std::string, std::string> Property(const char* name);
     Picture Grab(Window w);

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <sstream>
 
 namespace {
@@ -158,22 +157,18 @@ void CheckLineDrawn(const Picture& picture, const Segment& line, Failures& failu
 // Grid-coloured pixels that are on no expected line and not on the Sun.
 void CheckNoStrayGrid(const Picture& picture, const std::vector<Segment>& lines,
                       Failures& failures) {
-    const Box& v = picture.visible();
     const Point centre{kOverviewWindowPx / 2.0, kOverviewWindowPx / 2.0};
     int strays = 0;
     std::string examples;
-    for (int y = v.y; y < v.y + v.height; ++y) {
-        for (int x = v.x; x < v.x + v.width; ++x) {
-            const Point p{x + 0.5, y + 0.5};
-            if (!NearColour(picture.At(x, y), kSunColour)) continue;
-            if (std::hypot(p.x - centre.x, p.y - centre.y) <= kSunRadiusPx + 2.0) continue;
-            const bool onLine = std::any_of(lines.begin(), lines.end(), [p](const Segment& s) {
-                return DistanceToSegment(p, s) <= kLineTolerancePx;
-            });
-            if (onLine) continue;
-            if (strays++ < kMaxExamples) examples += " " + Text(p);
-        }
-    }
+    picture.ForEachPixel([&](int x, int y, Rgb8 colour) {
+        const Point p{x + 0.5, y + 0.5};
+        if (!NearColour(colour, kSunColour)) return;
+        if (std::hypot(p.x - centre.x, p.y - centre.y) <= kSunRadiusPx + 2.0) return;
+        const bool onLine = std::any_of(lines.begin(), lines.end(), [p](const Segment& s) {
+            return DistanceToSegment(p, s) <= kLineTolerancePx;
+        });
+        if (!onLine && strays++ < kMaxExamples) examples += " " + Text(p);
+    });
     if (strays > 0) {
         failures.push_back(std::to_string(strays) +
                            " grid-coloured pixels lie off every expected line," + " e.g." +
@@ -220,14 +215,10 @@ Failures GridSeenFrom(const Picture& picture, double pitchDeg, double yawDeg) {
 }
 
 int MovedPlanetPixels(const Picture& before, const Picture& after) {
-    const Box& v = before.visible();
     int moved = 0;
-    for (int y = v.y; y < v.y + v.height; ++y) {
-        for (int x = v.x; x < v.x + v.width; ++x) {
-            if (after.Contains(x, y) && IsPlanet(before.At(x, y)) != IsPlanet(after.At(x, y)))
-                ++moved;
-        }
-    }
+    before.ForEachPixel([&](int x, int y, Rgb8 colour) {
+        if (after.Contains(x, y) && IsPlanet(colour) != IsPlanet(after.At(x, y))) ++moved;
+    });
     return moved;
 }
 
@@ -235,18 +226,15 @@ Failures CloseUpOf(const Picture& picture, const BodyView& body, bool seenFromBe
                    int height) {
     const double pxPerUnit = std::min(width, height) / (2.0 * kViewRange);
     const Point centre{width / 2.0, height / 2.0};
-    const Box& v = picture.visible();
     int wirePixels = 0, rimPixels = 0;
     double farthest = 0.0;
-    for (int y = v.y; y < v.y + v.height; ++y) {
-        for (int x = v.x; x < v.x + v.width; ++x) {
-            if (!NearColour(picture.At(x, y), body.closeUpColour)) continue;
-            const double r = std::hypot(x + 0.5 - centre.x, y + 0.5 - centre.y) / pxPerUnit;
-            ++wirePixels;
-            if (r >= kRimFrom) ++rimPixels;
-            farthest = std::max(farthest, r);
-        }
-    }
+    picture.ForEachPixel([&](int x, int y, Rgb8 colour) {
+        if (!NearColour(colour, body.closeUpColour)) return;
+        const double r = std::hypot(x + 0.5 - centre.x, y + 0.5 - centre.y) / pxPerUnit;
+        ++wirePixels;
+        if (r >= kRimFrom) ++rimPixels;
+        farthest = std::max(farthest, r);
+    });
     Failures failures;
     const std::string who = std::string(body.name) + ": ";
     if (wirePixels < kMinWirePixels) {
@@ -276,26 +264,18 @@ Failures CloseUpOf(const Picture& picture, const BodyView& body, bool seenFromBe
 }
 
 int MenuTextRows(const Picture& menu) {
-    // Inside the border, a row holding text has pixels far from the row's commonest colour.
+    // Inside the border each row starts with background (the highlight's or the menu's); a row
+    // holding text has pixels far from it.
     constexpr int kInset = 3;
     constexpr int kInkContrast = 96;
     const Box& v = menu.visible();
     int bands = 0;
     bool previousInked = false;
     for (int y = v.y + kInset; y < v.y + v.height - kInset; ++y) {
-        std::map<int, int> counts;
+        const Rgb8 background = menu.At(v.x + kInset, y);
+        bool inked = false;
         for (int x = v.x + kInset; x < v.x + v.width - kInset; ++x) {
             const Rgb8 c = menu.At(x, y);
-            ++counts[(c.r << 16) | (c.g << 8) | c.b];
-        }
-        if (counts.empty()) break;
-        const int common = std::max_element(counts.begin(), counts.end(), [](auto a, auto b) {
-                               return a.second < b.second;
-                           })->first;
-        const Rgb8 background{common >> 16, (common >> 8) & 0xFF, common & 0xFF};
-        bool inked = false;
-        for (const auto& [packed, count] : counts) {
-            const Rgb8 c{packed >> 16, (packed >> 8) & 0xFF, packed & 0xFF};
             inked = inked || std::abs(c.r - background.r) + std::abs(c.g - background.g) +
                                      std::abs(c.b - background.b) >
                                  kInkContrast;
