@@ -36,7 +36,6 @@ public:
         }
     }
     bool operator==(const Picture& other) const;
-    bool operator!=(const Picture& other) const { return !(*this == other); }
 
 private:
     Box visible_;

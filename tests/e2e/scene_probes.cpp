@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <sstream>
 
 namespace {
 
@@ -171,8 +170,7 @@ void CheckNoStrayGrid(const Picture& picture, const std::vector<Segment>& lines,
     });
     if (strays > 0) {
         failures.push_back(std::to_string(strays) +
-                           " grid-coloured pixels lie off every expected line," + " e.g." +
-                           examples);
+                           " grid-coloured pixels lie off every expected line, e.g." + examples);
     }
 }
 

@@ -32,7 +32,9 @@ struct TourStep {
 // ImageMagick's import writes the PNG; `what` is an "-window" argument (an id or "root").
 void SaveScreenshot(const std::string& display, const std::string& what, const std::string& path) {
     std::vector<std::string> args{"import", "-display", display, "-window", what};
-    if (what == "root") args.insert(args.end(), {"-crop", "1000x1000+0+0", "+repage"});
+    const std::string windowArea =
+        std::to_string(kWindowPx) + "x" + std::to_string(kWindowPx) + "+0+0";
+    if (what == "root") args.insert(args.end(), {"-crop", windowArea, "+repage"});
     args.push_back(path);
     std::vector<char*> argv;
     for (std::string& arg : args) argv.push_back(arg.data());
@@ -66,6 +68,7 @@ std::vector<TourStep> Steps() {
         {"07-menu.png", true,
          [=](OrreryDriver& app) {
              *menu = app.OpenBodyMenu();
+             app.HoverBody(*menu, OrreryDriver::kBodyEntries - 1);  // each move redraws the list
              app.HoverBody(*menu, sun);
          }},
         {"08-sun-close-up.png", false,
