@@ -1,0 +1,87 @@
+// The overview of the running program as a person sees it: start-up, preset keys, arrows, drags.
+#include <X11/keysym.h>
+
+#include <functional>
+
+#include "e2e_fixture.h"
+#include "scene_probes.h"
+
+namespace {
+
+constexpr int kWindowPx = 1000;
+constexpr int kMinMovedPlanetPixels = 20;  // more than a star changing colour could account for
+
+class Overview : public RunningOrrery {
+protected:
+    static std::string GridFindings(double pitchDeg, double yawDeg) {
+        return PollProbe(app(),
+                         [=](const Picture& p) { return GridSeenFrom(p, pitchDeg, yawDeg); });
+    }
+};
+
+TEST_F(Overview, StartsWithTheTitledWindowAndTheSunAmongMovingPlanets) {
+    EXPECT_EQ(startUpOutput(), kStartUpOutput);
+    const Box window = app().Geometry(app().window());
+    EXPECT_EQ(window.width, kWindowPx);
+    EXPECT_EQ(window.height, kWindowPx);
+    EXPECT_EQ(app().Property("_NET_WM_NAME"),
+              std::make_pair(std::string("UTF8_STRING"), std::string("Vornak Telqui의 태양계")));
+    EXPECT_EQ(PollProbe(app(), SunAtCentre), "");
+    EXPECT_EQ(GridFindings(15.01, 340.0), "");
+    const Picture first = app().Grab();
+    EXPECT_TRUE(PollUntil([&] {
+        return MovedPlanetPixels(first, app().Grab()) >= kMinMovedPlanetPixels;
+    })) << "the planets do not move";
+    EXPECT_EQ(app().Console(), kStartUpOutput) << "nothing but the first size change is logged";
+}
+
+struct ViewStep {
+    const char* what;
+    std::function<void(OrreryDriver&)> act;
+    double pitchDeg, yawDeg;  // the view the window then shows
+};
+
+std::function<void(OrreryDriver&)> Press(KeySym key, bool shift = false) {
+    return [=](OrreryDriver& app) { app.TypeKey(key, shift); };
+}
+
+// Motion events of a left drag from the window centre, each `dx`, `dy` pixels on.
+std::function<void(OrreryDriver&)> DragBy(int dx, int dy, int events) {
+    return [=](OrreryDriver& app) { app.Drag(kWindowPx / 2, kWindowPx / 2, dx, dy, events); };
+}
+
+TEST_F(Overview, PresetKeysArrowsAndDragsTurnTheGrid) {
+    const ViewStep steps[] = {
+        {"a: from above, lines at x = -40..40 on px 100..900", Press(XK_a), 90.0, 0.0},
+        {"A, S and D in upper case change nothing",
+         [](OrreryDriver& app) {
+             for (KeySym key : {XK_a, XK_s, XK_d}) app.TypeKey(key, true);
+         },
+         90.0, 0.0},
+        {"s: edge-on, one line 100 px below the centre", Press(XK_s), 0.0, 90.0},
+        {"d: the start-up view again", Press(XK_d), 15.0, 340.0},
+        {"up", Press(XK_Up), 10.0, 340.0},
+        {"up", Press(XK_Up), 5.0, 340.0},
+        {"up", Press(XK_Up), 0.0, 340.0},
+        {"up: pitch -5 wraps to 355", Press(XK_Up), 355.0, 340.0},
+        {"right", Press(XK_Right), 355.0, 345.0},
+        {"right", Press(XK_Right), 355.0, 350.0},
+        {"right", Press(XK_Right), 355.0, 355.0},
+        {"right: yaw 360 wraps to 0", Press(XK_Right), 355.0, 0.0},
+        {"left drag, one event right and down: +4 each, not wrapped", DragBy(3, 3, 1), 359.0, 4.0},
+        {"down: pitch 364 is past 356 and wraps to 0", Press(XK_Down), 0.0, 4.0},
+        {"up: pitch -5 wraps to 355 again", Press(XK_Up), 355.0, 4.0},
+        {"left drag, one event right and up", DragBy(3, -3, 1), 351.0, 8.0},
+        {"down: pitch 356 is not past 356 and stays", Press(XK_Down), 356.0, 8.0},
+        {"d", Press(XK_d), 15.0, 340.0},
+        {"left drag, three events left and up: -12 each", DragBy(-2, -2, 3), 3.0, 328.0},
+    };
+    for (const ViewStep& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act(app());
+        ASSERT_TRUE(app().WaitForFreshFrames(2)) << "no new frame after the input";
+        EXPECT_EQ(GridFindings(step.pitchDeg, step.yawDeg), "");
+    }
+}
+
+}  // namespace

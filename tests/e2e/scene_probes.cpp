@@ -1,0 +1,285 @@
+// What a person sees in the viewer's window: the Sun, the floor grid, the planets, a close-up.
+#include "scene_probes.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr int kOverviewWindowPx = 1000;
+constexpr double kViewRange = 50.0;  // scene units from the centre to the edge, both views
+constexpr double kGridHalfSize = 50.0;
+constexpr double kGridSpacing = 10.0;
+constexpr double kGridHeight = -10.0;
+constexpr double kSunRadiusPx = 60.0;      // radius 6 at 10 px per unit
+constexpr double kLineTolerancePx = 2.5;   // rasterised lines sit within a pixel of the ideal
+constexpr double kSampleSpacingPx = 25.0;  // along each expected grid line
+constexpr int kMaxExamples = 5;
+constexpr auto kProbeTimeout = std::chrono::seconds(10);  // planets move off what they cover
+constexpr double kSphereRadius = 30.0;                    // scene units
+constexpr double kRimFrom = 28.5;  // the outermost wires lie between this and the radius
+constexpr int kMinWirePixels = 2000;
+constexpr double kAxisProbeRadii[] = {33.0, 37.0, 41.0, 45.0};  // beyond the sphere, in view
+constexpr Rgb8 kAxisColour{0, 255, 0};
+constexpr Rgb8 kPlanetColours[] = {{255, 0, 0},    {255, 110, 0},  {60, 90, 250},
+                                   {230, 50, 30},  {90, 110, 160}, {130, 80, 30},
+                                   {80, 150, 240}, {60, 110, 200}, {130, 220, 250}};
+
+struct Vec3 {
+    double x, y, z;
+};
+struct Point {
+    double x, y;
+};
+struct Segment {
+    Point a, b;
+};
+
+std::string Text(Rgb8 c) {
+    return "(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
+}
+
+std::string Text(Point p) {
+    return "(" + std::to_string(std::lround(p.x)) + "," + std::to_string(std::lround(p.y)) + ")";
+}
+
+bool IsPlanet(Rgb8 c) {
+    return std::any_of(std::begin(kPlanetColours), std::end(kPlanetColours),
+                       [c](Rgb8 planet) { return NearColour(c, planet); });
+}
+
+// True when a pixel of `colour` lies within `radius` pixels (a square) of `p`.
+bool ColourNear(const Picture& picture, Point p, Rgb8 colour, int radius) {
+    const auto cx = static_cast<int>(std::floor(p.x));
+    const auto cy = static_cast<int>(std::floor(p.y));
+    for (int y = cy - radius; y <= cy + radius; ++y) {
+        for (int x = cx - radius; x <= cx + radius; ++x) {
+            if (picture.Contains(x, y) && NearColour(picture.At(x, y), colour)) return true;
+        }
+    }
+    return false;
+}
+
+// The view rotation as the overview applies it: about y by yaw first, then about x by pitch.
+Vec3 Turn(Vec3 v, double pitchDeg, double yawDeg) {
+    const double yaw = yawDeg * kPi / 180.0, pitch = pitchDeg * kPi / 180.0;
+    const double x = v.x * std::cos(yaw) + v.z * std::sin(yaw);
+    const double z = -v.x * std::sin(yaw) + v.z * std::cos(yaw);
+    return {x, v.y * std::cos(pitch) - z * std::sin(pitch),
+            v.y * std::sin(pitch) + z * std::cos(pitch)};
+}
+
+// Keeps the part of a..b inside the view volume, a cube of +-kViewRange (Liang-Barsky).
+bool ClipToViewVolume(Vec3& a, Vec3& b) {
+    const double start[] = {a.x, a.y, a.z};
+    const double delta[] = {b.x - a.x, b.y - a.y, b.z - a.z};
+    double t0 = 0.0, t1 = 1.0;
+    for (int axis = 0; axis < 3; ++axis) {
+        const double p[] = {-delta[axis], delta[axis]};
+        const double q[] = {start[axis] + kViewRange, kViewRange - start[axis]};
+        for (int side = 0; side < 2; ++side) {
+            if (p[side] == 0.0) {
+                if (q[side] < 0.0) return false;
+                continue;
+            }
+            const double t = q[side] / p[side];
+            if (p[side] < 0.0) t0 = std::max(t0, t);
+            if (p[side] > 0.0) t1 = std::min(t1, t);
+        }
+    }
+    if (t0 > t1) return false;
+    const Vec3 from = a;
+    a = {from.x + t0 * delta[0], from.y + t0 * delta[1], from.z + t0 * delta[2]};
+    b = {from.x + t1 * delta[0], from.y + t1 * delta[1], from.z + t1 * delta[2]};
+    return true;
+}
+
+Point ToOverviewWindow(Vec3 v) {
+    const double pxPerUnit = kOverviewWindowPx / (2.0 * kViewRange);
+    return {kOverviewWindowPx / 2.0 + v.x * pxPerUnit, kOverviewWindowPx / 2.0 - v.y * pxPerUnit};
+}
+
+// The visible parts of the 22 grid lines, in window pixels.
+std::vector<Segment> ExpectedGridLines(double pitchDeg, double yawDeg) {
+    std::vector<Segment> lines;
+    auto add = [&](Vec3 a, Vec3 b) {
+        a = Turn(a, pitchDeg, yawDeg);
+        b = Turn(b, pitchDeg, yawDeg);
+        if (ClipToViewVolume(a, b)) lines.push_back({ToOverviewWindow(a), ToOverviewWindow(b)});
+    };
+    for (double c = -kGridHalfSize; c <= kGridHalfSize; c += kGridSpacing) {
+        add({c, kGridHeight, kGridHalfSize}, {c, kGridHeight, -kGridHalfSize});
+        add({kGridHalfSize, kGridHeight, c}, {-kGridHalfSize, kGridHeight, c});
+    }
+    return lines;
+}
+
+double DistanceToSegment(Point p, const Segment& s) {
+    const double dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
+    const double lengthSquared = dx * dx + dy * dy;
+    double t =
+        lengthSquared > 0.0 ? ((p.x - s.a.x) * dx + (p.y - s.a.y) * dy) / lengthSquared : 0.0;
+    t = std::clamp(t, 0.0, 1.0);
+    return std::hypot(p.x - (s.a.x + t * dx), p.y - (s.a.y + t * dy));
+}
+
+// A sample on the window's outermost pixels may or may not be rasterised; skip those.
+bool WellInside(const Picture& picture, Point p) {
+    const Box& v = picture.visible();
+    return p.x >= v.x + 2 && p.y >= v.y + 2 && p.x <= v.x + v.width - 3 &&
+           p.y <= v.y + v.height - 3;
+}
+
+// Samples along one expected line that show neither the grid nor a planet drawn over it.
+void CheckLineDrawn(const Picture& picture, const Segment& line, Failures& failures) {
+    const double length = std::hypot(line.b.x - line.a.x, line.b.y - line.a.y);
+    const int samples = std::max(1, static_cast<int>(length / kSampleSpacingPx));
+    int missing = 0;
+    std::string first;
+    for (int i = 0; i < samples; ++i) {
+        const double t = (i + 0.5) / samples;
+        const Point p{line.a.x + t * (line.b.x - line.a.x), line.a.y + t * (line.b.y - line.a.y)};
+        if (!WellInside(picture, p) || ColourNear(picture, p, kSunColour, 2)) continue;
+        const Rgb8 seen = picture.At(static_cast<int>(p.x), static_cast<int>(p.y));
+        if (IsPlanet(seen)) continue;
+        if (missing++ == 0) first = Text(p) + " shows " + Text(seen);
+    }
+    if (missing > 0) {
+        failures.push_back("grid line " + Text(line.a) + "-" + Text(line.b) + ": " +
+                           std::to_string(missing) + " of " + std::to_string(samples) +
+                           " samples lack the grid colour " + Text(kSunColour) + ", first at " +
+                           first);
+    }
+}
+
+// Grid-coloured pixels that are on no expected line and not on the Sun.
+void CheckNoStrayGrid(const Picture& picture, const std::vector<Segment>& lines,
+                      Failures& failures) {
+    const Point centre{kOverviewWindowPx / 2.0, kOverviewWindowPx / 2.0};
+    int strays = 0;
+    std::string examples;
+    picture.ForEachPixel([&](int x, int y, Rgb8 colour) {
+        const Point p{x + 0.5, y + 0.5};
+        if (!NearColour(colour, kSunColour)) return;
+        if (std::hypot(p.x - centre.x, p.y - centre.y) <= kSunRadiusPx + 2.0) return;
+        const bool onLine = std::any_of(lines.begin(), lines.end(), [p](const Segment& s) {
+            return DistanceToSegment(p, s) <= kLineTolerancePx;
+        });
+        if (!onLine && strays++ < kMaxExamples) examples += " " + Text(p);
+    });
+    if (strays > 0) {
+        failures.push_back(std::to_string(strays) +
+                           " grid-coloured pixels lie off every expected line, e.g." + examples);
+    }
+}
+
+}  // namespace
+
+std::string PollProbe(OrreryDriver& app, const Probe& probe) {
+    Failures last;
+    PollUntil(
+        [&] {
+            last = probe(app.Grab());
+            return last.empty();
+        },
+        kProbeTimeout);
+    std::string text;
+    for (const std::string& failure : last) text += failure + "\n";
+    return text;
+}
+
+Failures SunAtCentre(const Picture& picture) {
+    Failures failures;
+    constexpr int kCentre = kOverviewWindowPx / 2;
+    for (int y = kCentre - 2; y <= kCentre + 2; ++y) {
+        for (int x = kCentre - 2; x <= kCentre + 2; ++x) {
+            const Rgb8 seen = picture.At(x, y);
+            if (!NearColour(seen, kSunColour)) {
+                failures.push_back("Sun: " + Text(Point{x + 0.0, y + 0.0}) + " shows " +
+                                   Text(seen) + ", expected " + Text(kSunColour));
+            }
+        }
+    }
+    return failures;
+}
+
+Failures GridSeenFrom(const Picture& picture, double pitchDeg, double yawDeg) {
+    const std::vector<Segment> lines = ExpectedGridLines(pitchDeg, yawDeg);
+    Failures failures;
+    for (const Segment& line : lines) CheckLineDrawn(picture, line, failures);
+    CheckNoStrayGrid(picture, lines, failures);
+    return failures;
+}
+
+int MovedPlanetPixels(const Picture& before, const Picture& after) {
+    int moved = 0;
+    before.ForEachPixel([&](int x, int y, Rgb8 colour) {
+        if (after.Contains(x, y) && IsPlanet(colour) != IsPlanet(after.At(x, y))) ++moved;
+    });
+    return moved;
+}
+
+Failures CloseUpOf(const Picture& picture, const BodyView& body, bool seenFromBehind, int width,
+                   int height) {
+    const double pxPerUnit = std::min(width, height) / (2.0 * kViewRange);
+    const Point centre{width / 2.0, height / 2.0};
+    int wirePixels = 0, rimPixels = 0;
+    double farthest = 0.0;
+    picture.ForEachPixel([&](int x, int y, Rgb8 colour) {
+        if (!NearColour(colour, body.closeUpColour)) return;
+        const double r = std::hypot(x + 0.5 - centre.x, y + 0.5 - centre.y) / pxPerUnit;
+        ++wirePixels;
+        if (r >= kRimFrom) ++rimPixels;
+        farthest = std::max(farthest, r);
+    });
+    Failures failures;
+    const std::string who = std::string(body.name) + ": ";
+    if (wirePixels < kMinWirePixels) {
+        failures.push_back(who + std::to_string(wirePixels) + " pixels of " +
+                           Text(body.closeUpColour) + ", expected a wire sphere of at least " +
+                           std::to_string(kMinWirePixels));
+    }
+    if (farthest > kSphereRadius + 1.5 / pxPerUnit) {
+        failures.push_back(who + "wire reaches " + std::to_string(farthest) +
+                           " units from the centre");
+    }
+    if (rimPixels == 0) failures.push_back(who + "no wire near the rim at radius 30");
+    // The axis turns by the tilt about the view axis; seen from behind, left and right swap.
+    const double tilt = body.tiltDeg * kPi / 180.0;
+    const Point up{(seenFromBehind ? 1.0 : -1.0) * std::sin(tilt), std::cos(tilt)};
+    for (double r : kAxisProbeRadii) {
+        for (double end : {1.0, -1.0}) {
+            const Point p{centre.x + end * r * pxPerUnit * up.x,
+                          centre.y - end * r * pxPerUnit * up.y};
+            if (!ColourNear(picture, p, kAxisColour, 2)) {
+                failures.push_back(who + "no green axis near " + Text(p) + " (" +
+                                   std::to_string(r) + " units along the tilted axis)");
+            }
+        }
+    }
+    return failures;
+}
+
+int MenuTextRows(const Picture& menu) {
+    // Inside the border each row starts with background (the highlight's or the menu's); a row
+    // holding text has pixels far from it.
+    constexpr int kInset = 3;
+    constexpr int kInkContrast = 96;
+    const Box& v = menu.visible();
+    int bands = 0;
+    bool previousInked = false;
+    for (int y = v.y + kInset; y < v.y + v.height - kInset; ++y) {
+        const Rgb8 background = menu.At(v.x + kInset, y);
+        bool inked = false;
+        for (int x = v.x + kInset; x < v.x + v.width - kInset; ++x) {
+            const Rgb8 c = menu.At(x, y);
+            inked = inked || std::abs(c.r - background.r) + std::abs(c.g - background.g) +
+                                     std::abs(c.b - background.b) >
+                                 kInkContrast;
+        }
+        if (inked && !previousInked) ++bands;
+        previousInked = inked;
+    }
+    return bands;
+}

@@ -1,0 +1,111 @@
+// A short scripted tour of the viewer on a private X server, saving one screenshot per step.
+// Usage: orrery_tour PATH-TO-ORRERY OUTPUT-DIRECTORY
+#include <X11/keysym.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "body_views.h"
+#include "orrery_driver.h"
+#include "xvfb_server.h"
+
+extern char** environ;
+
+namespace {
+
+constexpr int kWindowPx = 1000;
+constexpr int kResizedHeightPx = 600;
+
+struct TourStep {
+    const char* file;  // screenshot name
+    bool withMenus;    // the screen around the window, so that open menus show
+    std::function<void(OrreryDriver&)> act;
+};
+
+// ImageMagick's import writes the PNG; `what` is an "-window" argument (an id or "root").
+void SaveScreenshot(const std::string& display, const std::string& what, const std::string& path) {
+    std::vector<std::string> args{"import", "-display", display, "-window", what};
+    const std::string windowArea =
+        std::to_string(kWindowPx) + "x" + std::to_string(kWindowPx) + "+0+0";
+    if (what == "root") args.insert(args.end(), {"-crop", windowArea, "+repage"});
+    args.push_back(path);
+    std::vector<char*> argv;
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    int status = 0;
+    if (posix_spawnp(&pid, "import", nullptr, nullptr, argv.data(), environ) != 0 ||
+        waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        throw std::runtime_error("import (ImageMagick) could not save " + path);
+    }
+}
+
+void Require(bool done, const char* what) {
+    if (!done) throw std::runtime_error(std::string("tour step failed: ") + what);
+}
+
+std::vector<TourStep> Steps() {
+    const int earth = BodyIndex("Earth");
+    const int sun = BodyIndex("Sun");
+    auto menu = std::make_shared<OpenMenu>();
+    return {
+        {"01-overview.png", false, [](OrreryDriver&) {}},
+        {"02-key-a-from-above.png", false, [](OrreryDriver& app) { app.TypeKey(XK_a); }},
+        {"03-key-s-edge-on.png", false, [](OrreryDriver& app) { app.TypeKey(XK_s); }},
+        {"04-key-d-start-view.png", false, [](OrreryDriver& app) { app.TypeKey(XK_d); }},
+        {"05-left-drag.png", false,
+         [](OrreryDriver& app) { app.Drag(kWindowPx / 2, kWindowPx / 2, 4, 1, 6); }},
+        {"06-earth-close-up.png", false,
+         [=](OrreryDriver& app) { Require(app.ChooseBody(earth), "choosing Earth"); }},
+        // The second opening: freeglut draws a menu's first opening before it takes its size.
+        {"07-menu.png", true,
+         [=](OrreryDriver& app) {
+             *menu = app.OpenBodyMenu();
+             app.HoverBody(*menu, OrreryDriver::kBodyEntries - 1);  // each move redraws the list
+             app.HoverBody(*menu, sun);
+         }},
+        {"08-sun-close-up.png", false,
+         [=](OrreryDriver& app) { Require(app.PickBody(*menu, sun), "choosing the Sun"); }},
+        {"09-resized.png", false,
+         [](OrreryDriver& app) { Require(app.Resize(kWindowPx, kResizedHeightPx), "resize"); }},
+    };
+}
+
+void RunTour(const std::string& orrery, const std::string& directory) {
+    XvfbServer server;
+    // Placed at the screen's corner so that every pixel of the window is on screen.
+    OrreryDriver app(orrery, server.display(), {"-geometry", "+0+0"});
+    for (const TourStep& step : Steps()) {
+        step.act(app);
+        Require(app.WaitForFreshFrames(2), step.file);
+        const std::string path = directory + "/" + step.file;
+        SaveScreenshot(server.display(), step.withMenus ? "root" : std::to_string(app.window()),
+                       path);
+        std::printf("%s\n", path.c_str());
+    }
+    std::ofstream(directory + "/console.log") << app.Console();
+    std::printf("%s/console.log\n", directory.c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s PATH-TO-ORRERY OUTPUT-DIRECTORY\n", argv[0]);
+        return 2;
+    }
+    try {
+        RunTour(argv[1], argv[2]);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "orrery tour: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
