@@ -39,9 +39,15 @@ void DrawWithGlut(double radius, bool solid) {
     }
 }
 
+// A context made after the old one was destroyed may reuse its address, but it holds none of its
+// lists yet when the first sphere is drawn in it, and this file is the only maker of lists.
+bool ListsBelongToCurrentContext() {
+    return glXGetCurrentContext() == listOwner && (listCount == 0 || glIsList(lists[0].list));
+}
+
 // The list for this sphere in the current context, compiled on first use; 0 when the table is full.
 GLuint ListFor(double radius, bool solid) {
-    if (glXGetCurrentContext() != listOwner) {
+    if (!ListsBelongToCurrentContext()) {
         listOwner = glXGetCurrentContext();
         listCount = 0;
     }

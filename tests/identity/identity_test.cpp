@@ -23,10 +23,7 @@ std::uint32_t starSeed = 1700000000u;
 std::uint32_t TestClock() { return starSeed; }
 
 void ReferenceStars(std::uint32_t seed) {
-    std::uint32_t state = seed;
-    auto rand = [&state] {
-        return static_cast<int>(((state = state * 214013u + 2531011u) >> 16) & 0x7FFF);
-    };
+    auto rand = [&seed] { return int(((seed = seed * 214013u + 2531011u) >> 16) & 0x7FFF); };
     const double outline[8][2] = {{0, 0},    {-0.1, -0.05}, {-0.15, -0.15}, {-0.1, -0.25},
                                   {0, -0.3}, {0.1, -0.25},  {0.15, -0.15},  {0.1, -0.05}};
     for (int i = 1; i <= 1000; ++i) {
@@ -154,30 +151,35 @@ void Apply(const Frame& frame, SceneState& state) {
 }
 
 void OpenWindow() {
-    int argc = 1;
-    char name[] = "identity_test";
-    char* argv[] = {name, nullptr};
-    glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(kSizePx, kSizePx);
     glutCreateWindow("identity");
     glutDisplayFunc([] {});
 }
 
+// A second window gets a new GL context, in which the program must not replay the first one's
+// state.
 TEST(Identity, EveryPixelMatchesTheStraightforwardRendering) {
     XvfbServer server;
     setenv("DISPLAY", server.display().c_str(), 1);
-    OpenWindow();
+    int argc = 1;
+    char name[] = "identity_test";
+    char* argv[] = {name, nullptr};
+    glutInit(&argc, argv);
     SetStarClock(TestClock);
     std::string failures;
-    SceneState state = InitialSceneState();
-    for (const Frame& frame : kFrames) {
-        Apply(frame, state);
-        scene = state;
-        starSeed += 7919;  // a different field in every frame
-        if (frame.width > 0) ChangeSize(frame.width, frame.height);
-        if (const std::string diff = CompareWithReference(); !diff.empty())
-            failures += std::string("\n") + frame.name + ":" + diff;
+    for (const char* window : {"first window, ", "second window, "}) {
+        OpenWindow();
+        SceneState state = InitialSceneState();
+        for (const Frame& frame : kFrames) {
+            Apply(frame, state);
+            scene = state;
+            starSeed += 7919;  // a different field in every frame
+            if (frame.width > 0) ChangeSize(frame.width, frame.height);
+            if (const std::string diff = CompareWithReference(); !diff.empty())
+                failures += std::string("\n") + window + frame.name + ":" + diff;
+        }
+        glutDestroyWindow(glutGetWindow());
     }
     glutExit();  // before the server goes
     EXPECT_TRUE(failures.empty()) << failures;
