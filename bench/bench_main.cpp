@@ -21,8 +21,8 @@ namespace {
 
 constexpr int kStartupRuns = 5;
 constexpr int kEarthMenuValue = 5;
-constexpr int kFirstMemorySample = 1000;    // frames
-constexpr int kSecondMemorySample = 10000;  // frames
+constexpr int kMemorySampleInterval = 1000;  // frames
+constexpr int kMemoryFrames = 10000;
 
 // A fixed second, so every run draws the same star field.
 std::uint32_t FixedStarSeed() { return 1700000000u; }
@@ -83,21 +83,25 @@ void PrintStartupFigures() {
 }
 
 void PrintMemoryFigures(const std::vector<FrameScenario>& scenarios) {
-    const SceneState& overview = scenarios[1].state;
-    const SceneState& closeUp = scenarios.back().state;
-    RunAnimatedFrames(overview, closeUp, kFirstMemorySample);
-    const long first = StatusFieldKb(0, "VmRSS");
-    RunAnimatedFrames(overview, closeUp, kSecondMemorySample - kFirstMemorySample);
-    const long second = StatusFieldKb(0, "VmRSS");
-    std::printf("\nRSS of the benchmark (idle step + frame, half overview, half close-up):\n");
-    std::printf("  after %d frames %ld kB, after %d frames %ld kB (%+ld kB); peak %ld kB\n",
-                kFirstMemorySample, first, kSecondMemorySample, second, second - first,
-                StatusFieldKb(0, "VmHWM"));
+    std::vector<long> rssKb;
+    for (int frames = 0; frames < kMemoryFrames; frames += kMemorySampleInterval) {
+        RunAnimatedFrames(scenarios[1].state, scenarios.back().state, kMemorySampleInterval);
+        rssKb.push_back(StatusFieldKb(0, "VmRSS"));
+    }
+    std::printf("\nRSS of the benchmark (idle step + frame; half overview, half close-up):\n");
+    std::printf("  after %d frames %ld kB, ", kMemorySampleInterval, rssKb.front());
+    std::printf("after %d frames %ld kB (%+ld kB); ", kMemoryFrames, rssKb.back(),
+                rssKb.back() - rssKb.front());
+    std::printf("peak %ld kB\n  every %d frames:", StatusFieldKb(0, "VmHWM"),
+                kMemorySampleInterval);
+    for (long kb : rssKb) std::printf(" %ld", kb);
+    std::printf(" kB\n");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each figure shows as soon as it is known
     const std::unique_ptr<XvfbServer> server = EnsureDisplay();
     SetStarClock(FixedStarSeed);
     const std::vector<FrameScenario> scenarios = Scenarios();
