@@ -15,8 +15,8 @@
 namespace {
 
 constexpr int kWindowSizePx = 1000;
-constexpr int kRepetitions = 9;
-constexpr int kFramesPerRepetition = 60;
+constexpr int kRepetitions = 15;
+constexpr int kFramesPerRepetition = 40;
 constexpr int kWarmUpFrames = 5;  // the renderer compiles its code for a new state on first use
 constexpr auto kMapDeadline = std::chrono::seconds(30);
 
