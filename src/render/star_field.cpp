@@ -21,8 +21,8 @@ constexpr Offset kStarOutline[] = {
 // The corners of the outline's bounding box.
 constexpr Offset kStarBoxCorners[] = {{-0.15, 0.0}, {0.15, 0.0}, {-0.15, -0.3}, {0.15, -0.3}};
 
-// A star is left out only when its whole box lies beyond one side of the view volume by this much
-// (clip units, 1 = half the view), far more than any rounding in the renderer.
+// A star is left out only when its whole box lies beyond one side of the view volume by this share
+// of the half-view (5 pixels in a 1000-pixel window), far more than any rounding in the renderer.
 constexpr float kClipMargin = 0.01f;
 
 using ClipPoint = std::array<float, 4>;  // x, y, z, w
@@ -68,7 +68,8 @@ bool CanReachView(const Star& star, const ClipTransform& toClip) {
     for (int axis = 0; axis < 3; ++axis) {
         for (const float side : {-1.0f, 1.0f}) {
             bool allBeyond = true;
-            for (const ClipPoint& c : corners) allBeyond &= side * c[axis] > c[3] + kClipMargin;
+            for (const ClipPoint& c : corners)
+                allBeyond &= side * c[axis] > (1.0f + kClipMargin) * c[3];
             if (allBeyond) return false;
         }
     }
