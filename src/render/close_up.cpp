@@ -5,6 +5,7 @@
 #include <GL/glu.h>
 
 #include "animation/idle_steps.h"
+#include "render/sphere_lists.h"
 #include "scene/scene_state.h"
 
 namespace {
@@ -33,7 +34,7 @@ void DrawCloseUpBody(int menuValue) {
     glPushMatrix();
     {
         glColor3ub(c.r, c.g, c.b);
-        glutWireSphere(kCloseUpSphereRadius, kSphereSlices, kSphereStacks);
+        DrawWireSphere(kCloseUpSphereRadius);
     }
     glPopMatrix();
 }

@@ -4,6 +4,7 @@
 #include <GL/freeglut.h>
 
 #include "animation/idle_steps.h"
+#include "render/sphere_lists.h"
 #include "render/star_field.h"
 #include "scene/scene_state.h"
 
@@ -16,7 +17,7 @@ constexpr double kGridHeight = -10.0;   // scene units below the Sun's centre
 void DrawSun() {
     const Rgb c = Sun().overviewColour;
     glColor3ub(c.r, c.g, c.b);
-    glutSolidSphere(static_cast<double>(Sun().sphereRadius), kSphereSlices, kSphereStacks);
+    DrawSolidSphere(static_cast<double>(Sun().sphereRadius));
 }
 
 // Drawn in the colour left by the Sun.
@@ -51,7 +52,7 @@ void DrawOrbitBody(int planetIndex) {
     {
         glColor3ub(planet.overviewColour.r, planet.overviewColour.g, planet.overviewColour.b);
         glTranslatef(0.0f, 0.0f, -planet.orbitRadius);
-        glutSolidSphere(static_cast<double>(planet.sphereRadius), kSphereSlices, kSphereStacks);
+        DrawSolidSphere(static_cast<double>(planet.sphereRadius));
     }
     glPopMatrix();
 }
