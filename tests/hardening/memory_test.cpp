@@ -7,8 +7,8 @@
 #include <fstream>
 
 #include "animation/idle_steps.h"
+#include "gl_window.h"
 #include "render/draw_frame.h"
-#include "test_window.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ TEST(Memory, StaysFlatOverTenThousandFrames) {
     // glibc otherwise raises its mmap threshold the first time a large block is freed, moving later
     // blocks of that size onto the heap: a one-off step of a few MiB at a random frame, not a leak.
     mallopt(M_MMAP_THRESHOLD, kMmapThresholdBytes);
-    UseTestWindow();
+    EnsureGlWindow(kSmallGlWindowPx);
     scene.spinStep = Planet(4).spinStep;
     long afterWarmUp = 0;
     for (int frame = 1; frame <= kFrames; ++frame) {

@@ -8,11 +8,11 @@
 
 #include "animation/idle_steps.h"
 #include "app/change_size.h"
+#include "gl_window.h"
 #include "input/body_menu.h"
 #include "input/view_controls.h"
 #include "reference_model.h"
 #include "render/draw_frame.h"
-#include "test_window.h"
 
 namespace {
 
@@ -94,7 +94,7 @@ struct Driver {
 };
 
 TEST(RandomInput, HundredThousandEventsKeepTheViewerDrawingAndTheRules) {
-    UseTestWindow();
+    EnsureGlWindow(kSmallGlWindowPx);
     Driver driver;
     testing::internal::CaptureStdout();
     for (int i = 0; i < kEvents; ++i) driver.Next(), driver.Compare(i);

@@ -1,4 +1,4 @@
-// A 1000 x 1000 double-buffered GLUT window on a private Xvfb, shared by a test process.
+// A double-buffered GLUT window on a private Xvfb, shared by the tests of one process.
 #include "gl_window.h"
 
 #include <GL/freeglut.h>
@@ -13,14 +13,14 @@ void DrawNothing() {}  // tests draw and read their frames themselves
 
 class GlWindow {
 public:
-    GlWindow() {
+    explicit GlWindow(int sizePx) {
         setenv("DISPLAY", server_.display().c_str(), 1);
         char program[] = "orrery-test";
         char* argv[] = {program, nullptr};
         int argc = 1;
         glutInit(&argc, argv);
         glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-        glutInitWindowSize(kGlWindowPx, kGlWindowPx);
+        glutInitWindowSize(sizePx, sizePx);
         window_ = glutCreateWindow("orrery test");
         glutDisplayFunc(DrawNothing);
     }
@@ -36,4 +36,4 @@ private:
 
 }  // namespace
 
-void EnsureGlWindow() { static GlWindow window; }
+void EnsureGlWindow(int sizePx) { static GlWindow window(sizePx); }

@@ -1,8 +1,9 @@
-// A 1000 x 1000 double-buffered GLUT window on a private Xvfb, shared by a test process.
+// A double-buffered GLUT window on a private Xvfb, shared by the tests of one process.
 #pragma once
 
 inline constexpr int kGlWindowPx = 1000;
+inline constexpr int kSmallGlWindowPx = 200;  // for tests of state and memory, not of pixels
 
-// Starts Xvfb and opens the window with the viewer's display mode on the first call; later calls
-// return at once. The window's GL context stays current until the process ends.
-void EnsureGlWindow();
+// Starts Xvfb and opens a sizePx x sizePx window with the viewer's display mode on the first call;
+// later calls return at once. The window's GL context stays current until the process ends.
+void EnsureGlWindow(int sizePx = kGlWindowPx);
