@@ -25,9 +25,7 @@ run_static_checks() {
 
 # Configures build-asan/ with AddressSanitizer and UndefinedBehaviorSanitizer and builds everything.
 build_sanitized() {
-    cmake -S "$ORRERY_ROOT" -B "$SANITIZER_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DORRERY_SANITIZE=ON >/dev/null
-    cmake --build "$SANITIZER_BUILD" -j "$(nproc)"
+    build_orrery "$SANITIZER_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORRERY_SANITIZE=ON
 }
 
 # Every test of build-asan/; any sanitizer report fails the test that caused it. Leak reports of

@@ -35,8 +35,11 @@ ensure_packages() {
     "${sudo[@]}" apt-get install -y -qq --no-install-recommends $missing >/dev/null
 }
 
-# build_orrery [CMAKE-ARGS...]: configures build/ in Release and builds everything.
+# build_orrery [DIR [CMAKE-ARGS...]]: configures DIR (default build/) in Release, unless the
+# arguments say otherwise, and builds everything.
 build_orrery() {
-    cmake -S "$ORRERY_ROOT" -B "$ORRERY_ROOT/build" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
-    cmake --build "$ORRERY_ROOT/build" -j "$(nproc)"
+    local dir="${1:-$ORRERY_ROOT/build}"
+    shift || true
+    cmake -S "$ORRERY_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    cmake --build "$dir" -j "$(nproc)"
 }

@@ -11,8 +11,7 @@ has_display() {
 # run_tour: plays the tour into tour/ at the repo root, one PNG per step plus console.log.
 run_tour() {
     local out="$ORRERY_ROOT/tour"
-    mkdir -p "$out"
     echo "No X display (DISPLAY is not set): touring the viewer on a private X server instead."
-    "$ORRERY_ROOT/build/tests/e2e/orrery_tour" "$ORRERY_ROOT/build/orrery" "$out"
+    "$ORRERY_ROOT/build/tools/tour/orrery_tour" "$ORRERY_ROOT/build/orrery" "$out"
     echo "Tour saved in $out: one screenshot per step and console.log with the program's output."
 }

@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -12,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "body_views.h"
 #include "orrery_driver.h"
+#include "scene/body_catalogue.h"
 #include "xvfb_server.h"
 
 extern char** environ;
@@ -47,13 +49,21 @@ void SaveScreenshot(const std::string& display, const std::string& what, const s
     }
 }
 
+// A body's entry in the submenu, which lists the catalogue in its order.
+int MenuEntry(const char* name) {
+    for (std::size_t i = 0; i < BodyCatalogue.size(); ++i) {
+        if (std::strcmp(BodyCatalogue[i].name, name) == 0) return static_cast<int>(i);
+    }
+    throw std::logic_error(std::string("no body named ") + name);
+}
+
 void Require(bool done, const char* what) {
     if (!done) throw std::runtime_error(std::string("tour step failed: ") + what);
 }
 
 std::vector<TourStep> Steps() {
-    const int earth = BodyIndex("Earth");
-    const int sun = BodyIndex("Sun");
+    const int earth = MenuEntry("Earth");
+    const int sun = MenuEntry("Sun");
     auto menu = std::make_shared<OpenMenu>();
     return {
         {"01-overview.png", false, [](OrreryDriver&) {}},
@@ -102,6 +112,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
+        std::filesystem::create_directories(argv[2]);
         RunTour(argv[1], argv[2]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "orrery tour: %s\n", e.what());

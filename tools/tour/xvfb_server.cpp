@@ -1,4 +1,5 @@
-// A private Xvfb for one test process, ready when the constructor returns.
+// A private Xvfb for one process (a test, the benchmark or the tour), ready when the constructor
+// returns.
 #include "xvfb_server.h"
 
 #include <fcntl.h>
@@ -16,7 +17,7 @@ namespace {
 constexpr int kStartTimeoutMs = 15000;
 
 [[noreturn]] void ExecXvfb(int displayFd, int width, int height) {
-    prctl(PR_SET_PDEATHSIG, SIGTERM);  // no server outlives a test that aborts
+    prctl(PR_SET_PDEATHSIG, SIGTERM);  // no server outlives a process that aborts
     const int devNull = open("/dev/null", O_WRONLY);
     dup2(devNull, STDOUT_FILENO);
     dup2(devNull, STDERR_FILENO);  // keyboard-map compiler chatter

@@ -1,4 +1,5 @@
-// A private Xvfb for one test process, ready when the constructor returns.
+// A private Xvfb for one process (a test, the benchmark or the tour), ready when the constructor
+// returns.
 #pragma once
 
 #include <sys/types.h>
