@@ -73,11 +73,9 @@ void PrintStartupFigures() {
         runs.push_back(figures.seconds);
         peakKb = std::max(peakKb, figures.peakRssKb);
     }
-    std::vector<double> sorted = runs;
-    std::sort(sorted.begin(), sorted.end());
     std::printf("start-up to first frame (%s launched, until its window shows the Sun):\n",
                 ORRERY_EXECUTABLE);
-    std::printf("  median %.3f s of runs", sorted[sorted.size() / 2]);
+    std::printf("  median %.3f s of runs", Median(runs));
     for (double s : runs) std::printf(" %.3f", s);
     std::printf(" s\n  peak RSS of the program at its first frame: %.1f MB\n", peakKb / 1024.0);
 }

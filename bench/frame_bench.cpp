@@ -50,11 +50,6 @@ double CpuSecondsPerFrame(const FrameScenario& scenario, int frames) {
     return (ProcessCpuSeconds() - start) / frames;
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 void RunCycles(int count) {
     for (int i = 0; i < count; ++i) {
         if (scene.viewMode == kOverviewMode) {
@@ -68,6 +63,11 @@ void RunCycles(int count) {
 }
 
 }  // namespace
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
 
 void OpenBenchWindow(int& argc, char** argv) {
     glutInit(&argc, argv);

@@ -11,6 +11,9 @@ struct FrameScenario {
     bool empty;        // clear and swap only: the floor that every frame pays
 };
 
+// The middle value (the upper one of an even count).
+double Median(std::vector<double> values);
+
 // Opens the 1000 x 1000 window with the program's display mode and reshape callback, and returns
 // once it is mapped and has shown one frame.
 void OpenBenchWindow(int& argc, char** argv);
