@@ -12,6 +12,10 @@ namespace {
 
 constexpr double kAxisHalfLength = 55.0;  // scene units, 25 beyond each pole
 
+// GLUT builds its sphere with the poles on z; a quarter turn about x puts the north pole at +y,
+// where the spin axis runs, so the meridians meet where the green line leaves the sphere.
+constexpr float kPolesOntoSpinAxisDeg = -90.0f;
+
 // Loaded outside any push/pop pair, so the Sun is seen from behind until the next resize resets
 // the modelview matrix, and so is every body chosen after it.
 void LookAtSunFromBehind() {
@@ -34,6 +38,7 @@ void DrawCloseUpBody(int menuValue) {
     glPushMatrix();
     {
         glColor3ub(c.r, c.g, c.b);
+        glRotatef(kPolesOntoSpinAxisDeg, 1.0f, 0.0f, 0.0f);
         DrawWireSphere(kCloseUpSphereRadius);
     }
     glPopMatrix();

@@ -77,6 +77,7 @@ void ReferenceCloseUp() {
     glRotatef(scene.spinAngle, 0, 1, 0);
     glPushMatrix();
     glColor3ub(c.r, c.g, c.b);
+    glRotatef(-90, 1, 0, 0);
     glutWireSphere(30.0, 25, 25);
     glPopMatrix();
     glBegin(GL_LINES);

@@ -18,6 +18,7 @@ constexpr CloseUpLook kCloseUps[] = {
     {11, {130, 220, 250}, -120.0},
 };
 constexpr const CloseUpLook& kEarth = kCloseUps[3];
+constexpr const CloseUpLook& kUranus = kCloseUps[7];
 
 // Wire just inside radius 30 and none a few pixels beyond it, in directions away from the axis;
 // then the green axis through the centre turned about z by the tilt, mirrored left to right under
@@ -45,6 +46,41 @@ TEST_F(RenderTest, EachCloseUpShowsItsWireSphereAndTiltedAxis) {
         Choose(body.menuValue);
         scene.spinAngle = 37.0f;
         ProbeBody(Draw(), body, false, report, "body " + std::to_string(body.menuValue));
+    }
+}
+
+// With the poles on the spin axis, the parallels next to each pole lie square to the green line
+// at whatever spin: the three nearest each pole are probed halfway out from the axis, both sides.
+void ProbePoles(const Frame& frame, const CloseUpLook& body, ProbeReport& report,
+                const std::string& what) {
+    const double tilt = Radians(body.tiltDegrees), stackDeg = 180.0 / kSphereStacks;
+    for (int stack = 1; stack <= 3; ++stack) {
+        const double along = 30.0 * std::cos(Radians(stack * stackDeg));
+        const double across = 0.5 * 30.0 * std::sin(Radians(stack * stackDeg));
+        for (double pole : {1.0, -1.0}) {
+            for (double side : {1.0, -1.0}) {
+                const double a = pole * along, c = side * across;
+                report.Expect(
+                    frame,
+                    ToWindow({c * std::cos(tilt) - a * std::sin(tilt),
+                              c * std::sin(tilt) + a * std::cos(tilt)}),
+                    body.wire,
+                    what + (pole > 0 ? " north" : " south") + " parallel " + std::to_string(stack),
+                    1);
+            }
+        }
+    }
+}
+
+TEST_F(RenderTest, MeridiansMeetOnTheAxisAtBothPoles) {
+    for (const CloseUpLook& body : {kEarth, kUranus}) {
+        Choose(body.menuValue);
+        for (float spin : {0.0f, 37.0f, 100.0f}) {
+            scene.spinAngle = spin;
+            ProbePoles(Draw(), body, report,
+                       "body " + std::to_string(body.menuValue) + " spin " +
+                           std::to_string(static_cast<int>(spin)));
+        }
     }
 }
 
