@@ -4,7 +4,7 @@ ORRERY_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 # Packages every build needs.
 BUILD_PACKAGES=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev
-                libgl1-mesa-dri libx11-dev libxtst-dev libgtest-dev)
+                libgl1-mesa-dri libx11-dev libxrandr-dev libxtst-dev libxdamage-dev libgtest-dev)
 
 missing_packages() {
     local pkg

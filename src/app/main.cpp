@@ -3,8 +3,10 @@
 
 #include <cstdio>
 
+#include "animation/frame_pacing.h"
 #include "app/change_size.h"
 #include "app/command_line.h"
+#include "app/display_refresh.h"
 #include "app/window_title.h"
 #include "input/body_menu.h"
 #include "input/view_controls.h"
@@ -28,6 +30,8 @@ int main(int argc, char** argv) {
     if (!sizeGiven) glutInitWindowSize(kWindowSizePx, kWindowSizePx);  // -geometry WxH wins
     glutCreateWindow(kWindowTitle);
     SetUnicodeWindowTitle(kWindowTitle);
+    RequestSyncedSwaps();
+    StartFramePacing(DisplayRefreshHz());
     BuildMenus();
     glutReshapeFunc(ChangeSize);
     glutDisplayFunc(DrawFrame);
@@ -35,6 +39,7 @@ int main(int argc, char** argv) {
     glutMotionFunc(MouseDrag);
     glutSpecialFunc(SpecialKeyDown);
     glutKeyboardFunc(KeyDown);
+    glutWindowStatusFunc(WindowStatusChanged);
     glutMainLoop();
     return 0;
 }

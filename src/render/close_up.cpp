@@ -4,6 +4,7 @@
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
+#include "animation/frame_pacing.h"
 #include "animation/idle_steps.h"
 #include "render/sphere_lists.h"
 #include "scene/scene_state.h"
@@ -52,7 +53,7 @@ void DrawCloseUp(int menuValue) {
         glRotatef(scene.spinAngle, 0.0f, 1.0f, 0.0f);
         DrawCloseUpBody(menuValue);
         DrawSpinAxis();
-        glutIdleFunc(AdvanceSpin);
+        RegisterIdleStep(AdvanceSpin);
     }
     glPopMatrix();
 }

@@ -3,6 +3,7 @@
 
 #include <GL/freeglut.h>
 
+#include "animation/frame_pacing.h"
 #include "render/close_up.h"
 #include "render/overview.h"
 #include "scene/scene_state.h"
@@ -17,6 +18,7 @@ void DrawScene() {
 }
 
 void DrawFrame() {
+    if (WindowHidden()) return;  // shown again, the window asks for a frame
     DrawScene();
     glutSwapBuffers();
 }

@@ -3,6 +3,7 @@
 
 #include <GL/freeglut.h>
 
+#include "animation/frame_pacing.h"
 #include "animation/idle_steps.h"
 #include "render/sphere_lists.h"
 #include "render/star_field.h"
@@ -66,7 +67,7 @@ void DrawOverview() {
         DrawSun();
         DrawFloorGrid();
         DrawPlanets();
-        glutIdleFunc(AdvanceOrbits);
+        RegisterIdleStep(AdvanceOrbits);
     }
     glPopMatrix();
 }

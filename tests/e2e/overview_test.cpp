@@ -1,7 +1,9 @@
 // The overview of the running program as a person sees it: start-up, preset keys, arrows, drags.
 #include <X11/keysym.h>
 
+#include <cmath>
 #include <functional>
+#include <thread>
 
 #include "e2e_fixture.h"
 #include "scene_probes.h"
@@ -10,6 +12,8 @@ namespace {
 
 constexpr int kWindowPx = 1000;
 constexpr int kMinMovedPlanetPixels = 20;  // more than a star changing colour could account for
+constexpr int kUranus = 6;                 // 0.2 degrees per step
+constexpr auto kWatchTime = std::chrono::seconds(2);
 
 class Overview : public RunningOrrery {
 protected:
@@ -33,6 +37,40 @@ TEST_F(Overview, StartsWithTheTitledWindowAndTheSunAmongMovingPlanets) {
         return MovedPlanetPixels(first, app().Grab()) >= kMinMovedPlanetPixels;
     })) << "the planets do not move";
     EXPECT_EQ(app().Console(), kStartUpOutput) << "nothing but the first size change is logged";
+}
+
+// Uranus's angle in the view from above, once a frame shows it.
+double UranusAngle(OrreryDriver& app) {
+    double angle = std::nan("");
+    PollUntil([&] { return !std::isnan(angle = OrbitAngleFromAbove(app.Grab(), kUranus)); });
+    return angle;
+}
+
+// Degrees Uranus moved from `from`, read as the shorter way round.
+double UranusProgress(OrreryDriver& app, double from) {
+    return std::remainder(UranusAngle(app) - from, 360.0);
+}
+
+// How far the planets get while the window is hidden is measured against how far they get in the
+// same time while it shows, so the check holds on a fast machine and a slow one alike.
+TEST_F(Overview, AHiddenWindowStopsTheAnimationAndGoesOnWhenShownAgain) {
+    app().TypeKey(XK_a);
+    ASSERT_EQ(GridFindings(90.0, 0.0), "");
+    const double shownFrom = UranusAngle(app());
+    std::this_thread::sleep_for(kWatchTime);
+    const double whileShown = UranusProgress(app(), shownFrom);
+
+    const double hiddenFrom = UranusAngle(app());
+    ASSERT_TRUE(app().Hide());
+    std::this_thread::sleep_for(kWatchTime);
+    ASSERT_TRUE(app().Show());
+    const double whileHidden = UranusProgress(app(), hiddenFrom);
+    EXPECT_GT(whileShown, 1.0) << "the planets hardly move while shown";
+    EXPECT_LT(whileHidden, whileShown / 4) << "shown: " << whileShown << " degrees";
+
+    const double shownAgainFrom = UranusAngle(app());
+    EXPECT_TRUE(PollUntil([&] { return UranusProgress(app(), shownAgainFrom) > 1.0; }))
+        << "the planets stay still once the window shows again";
 }
 
 struct ViewStep {

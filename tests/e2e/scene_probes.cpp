@@ -22,6 +22,7 @@ constexpr double kRimFrom = 28.5;  // the outermost wires lie between this and t
 constexpr int kMinWirePixels = 2000;
 constexpr double kAxisProbeRadii[] = {33.0, 37.0, 41.0, 45.0};  // beyond the sphere, in view
 constexpr Rgb8 kAxisColour{0, 255, 0};
+constexpr int kMinDiscPixels = 10;  // fewer could be a star of the same colour
 constexpr Rgb8 kPlanetColours[] = {{255, 0, 0},    {255, 110, 0},  {60, 90, 250},
                                    {230, 50, 30},  {90, 110, 160}, {130, 80, 30},
                                    {80, 150, 240}, {60, 110, 200}, {130, 220, 250}};
@@ -218,6 +219,22 @@ int MovedPlanetPixels(const Picture& before, const Picture& after) {
         if (after.Contains(x, y) && IsPlanet(colour) != IsPlanet(after.At(x, y))) ++moved;
     });
     return moved;
+}
+
+double OrbitAngleFromAbove(const Picture& picture, int planetIndex) {
+    double sumX = 0.0, sumY = 0.0;
+    int count = 0;
+    picture.ForEachPixel([&](int x, int y, Rgb8 colour) {
+        if (!NearColour(colour, kPlanetColours[static_cast<std::size_t>(planetIndex)])) return;
+        sumX += x + 0.5;
+        sumY += y + 0.5;
+        ++count;
+    });
+    if (count < kMinDiscPixels) return std::nan("");
+    // Seen from above, the planet at angle a lies at (-r sin a, r cos a) units from the centre.
+    const double centre = kOverviewWindowPx / 2.0;
+    const double degrees = std::atan2(centre - sumX / count, centre - sumY / count) * 180.0 / kPi;
+    return degrees < 0.0 ? degrees + 360.0 : degrees;
 }
 
 Failures CloseUpOf(const Picture& picture, const BodyView& body, bool seenFromBehind, int width,

@@ -27,6 +27,10 @@ Failures GridSeenFrom(const Picture& picture, double pitchDeg, double yawDeg);
 // Pixels that show a planet's colour in one picture and not in the other.
 int MovedPlanetPixels(const Picture& before, const Picture& after);
 
+// The orbital angle in degrees of planet `planetIndex` (0 Mercury … 8 Pluto) in the view from
+// above (key a), from the centre of its disc; NaN when the disc is not in the picture.
+double OrbitAngleFromAbove(const Picture& picture, int planetIndex);
+
 // The close-up of `body` in a window of `width` x `height`: its wire sphere of radius 30 units in
 // its colour and the green axis at its tilt, mirrored left to right when seen from behind.
 Failures CloseUpOf(const Picture& picture, const BodyView& body, bool seenFromBehind, int width,

@@ -1,7 +1,9 @@
-// Orbit steps with their one-wrap-per-step rule, and the close-up spin.
+// Orbit steps with their one-wrap-per-step rule, the close-up spin, and the clock that paces them.
 #include "animation/idle_steps.h"
 
 #include <gtest/gtest.h>
+
+#include "animation/frame_clock.h"
 
 namespace {
 
@@ -57,6 +59,35 @@ TEST(StepSpin, WrapsAtAFullTurnAndStillAdvancesAfterTenMillionSteps) {
         EXPECT_TRUE(inRange) << step;
         EXPECT_NEAR(advanced, step, 1e-4f) << step;
     }
+}
+
+// The frame clock under a clock the test sets: a step waits out one refresh after the last began,
+// however late that one was, and a wait splits into a timer's whole milliseconds and the rest.
+FrameTime fakeNow{};
+FrameTime FakeClock() { return fakeNow; }
+
+TEST(FrameClock, NextStepWaitsOneRefreshAfterTheLastBegan) {
+    using std::chrono::microseconds;
+    using std::chrono::milliseconds;
+    EXPECT_EQ(RefreshPeriod(60.0), microseconds(16666) + std::chrono::nanoseconds(666));
+    EXPECT_EQ(RefreshPeriod(0.0), RefreshPeriod(60.0)) << "Xvfb's rate of 0 counts as 60 Hz";
+    EXPECT_EQ(RefreshPeriod(-1.0), RefreshPeriod(60.0));
+    EXPECT_EQ(RefreshPeriod(144.0), microseconds(6944) + std::chrono::nanoseconds(444));
+
+    FrameClock clock(milliseconds(16), FakeClock);
+    EXPECT_EQ(clock.UntilNextStep(), milliseconds(0)) << "the first step runs at once";
+    clock.StepBegins();
+    EXPECT_EQ(clock.UntilNextStep(), milliseconds(16));
+    fakeNow += milliseconds(5);
+    EXPECT_EQ(clock.UntilNextStep(), milliseconds(11));
+    fakeNow += milliseconds(40);  // a slow frame: the next step may run, once
+    EXPECT_EQ(clock.UntilNextStep(), milliseconds(0));
+    clock.StepBegins();
+    EXPECT_EQ(clock.UntilNextStep(), milliseconds(16)) << "no catching up on missed steps";
+
+    EXPECT_EQ(FrameClock::TimerMilliseconds(microseconds(11700)), 11u);
+    EXPECT_EQ(FrameClock::TimerMilliseconds(microseconds(1999)), 1u);
+    EXPECT_EQ(FrameClock::TimerMilliseconds(milliseconds(0)), 0u);
 }
 
 }  // namespace

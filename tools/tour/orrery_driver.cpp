@@ -243,6 +243,24 @@ bool OrreryDriver::Resize(int width, int height) {
     });
 }
 
+bool OrreryDriver::Hide() {
+    XUnmapWindow(display_, window_);
+    return WaitForMapState(IsUnmapped);
+}
+
+bool OrreryDriver::Show() {
+    XMapWindow(display_, window_);
+    return WaitForMapState(IsViewable);
+}
+
+bool OrreryDriver::WaitForMapState(int state) {
+    Sync();
+    return PollUntil([this, state] {
+        XWindowAttributes a{};
+        return XGetWindowAttributes(display_, window_, &a) != 0 && a.map_state == state;
+    });
+}
+
 bool OrreryDriver::WaitForFreshFrames(int count) {
     Sync();
     Picture last = Grab();

@@ -65,6 +65,7 @@ public:
     OrreryDriver& operator=(const OrreryDriver&) = delete;
 
     bool Running();
+    pid_t pid() const { return pid_; }
     // Everything the program has written to stdout so far.
     const std::string& Console();
     // Waits until `count` bytes follow position `from` of the console; returns all that follows.
@@ -78,6 +79,9 @@ public:
     Picture Grab() { return Grab(window_); }
     // Resizes the window as a window manager would and waits until the server reports the size.
     bool Resize(int width, int height);
+    // Unmaps the window, as iconifying it would, or maps it again; waits until the server agrees.
+    bool Hide();
+    bool Show();
     // Waits until `count` new frames have reached the window since the call.
     bool WaitForFreshFrames(int count);
 
@@ -99,6 +103,7 @@ private:
     void StartProgram(const std::string& executable, const std::string& display,
                       const std::vector<std::string>& args);
     Window FindMainWindow();
+    bool WaitForMapState(int state);
     void MovePointerToRoot(int x, int y);
     static std::pair<int, int> BodyEntryCentre(const OpenMenu& menu, int index);
     void ClickAtRoot(int button, int x, int y);

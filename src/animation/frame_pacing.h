@@ -1,0 +1,16 @@
+// Paces the idle steps to one per display refresh and stops them while the window is hidden.
+#pragma once
+
+using IdleStep = void (*)();
+
+// Takes the display's refresh period; call once the window exists.
+void StartFramePacing(double refreshHz);
+
+// A frame names the idle step that animates what it shows; the step runs once its time comes.
+void RegisterIdleStep(IdleStep step);
+
+// Whether GLUT last reported the window unmapped or fully covered: then nothing is drawn.
+bool WindowHidden();
+
+// GLUT window-status callback: a hidden window gets no steps; shown again, it asks for a frame.
+void WindowStatusChanged(int status);
