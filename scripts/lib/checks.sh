@@ -1,6 +1,6 @@
-# Shared by scripts/test: static checks over src/ and the sanitizer build and test run.
+# Shared by scripts/test: static checks over src/ and data/, and the sanitizer build and test run.
 
-CHECK_PACKAGES=(clang-tidy cppcheck)
+CHECK_PACKAGES=(clang-tidy cppcheck desktop-file-utils groff-base)
 SANITIZER_BUILD="$ORRERY_ROOT/build-asan"
 
 # Runs a checker; on findings prints them (without clang-tidy's per-file tallies) and fails.
@@ -21,6 +21,21 @@ run_static_checks() {
     run_quietly cppcheck --std=c++17 --language=c++ --enable=warning,style,performance,portability \
         --suppress=missingIncludeSystem --suppress=useStlAlgorithm --inline-suppr \
         --error-exitcode=1 --quiet -I "$ORRERY_ROOT/src" "$ORRERY_ROOT/src"
+}
+
+# The launcher entry and the manual page. desktop-file-validate's errors and warnings fail, its
+# hints do not (Education and Science are both main categories: the entry shows under either).
+# groff reads the page as man does in a UTF-8 locale, through preconv and the UTF-8 device, which
+# has the Hangul glyphs; any warning fails.
+run_data_checks() {
+    echo "Data checks: desktop-file-validate and groff over data/"
+    local output
+    output=$(desktop-file-validate "$ORRERY_ROOT/data/orrery.desktop" 2>&1) ||
+        { echo "$output" >&2; return 1; }
+    output=$(grep -v ': hint: ' <<<"$output" || true)
+    [ -z "$output" ] || { echo "$output" >&2; return 1; }
+    output=$(groff -ww -k -man -Tutf8 -z "$ORRERY_ROOT/data/orrery.1" 2>&1)
+    [ -z "$output" ] || { echo "$output" >&2; return 1; }
 }
 
 # Configures build-asan/ with AddressSanitizer and UndefinedBehaviorSanitizer and builds everything.

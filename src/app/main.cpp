@@ -18,6 +18,8 @@ constexpr int kWindowSizePx = 1000;
 }  // namespace
 
 int main(int argc, char** argv) {
+    // --help, --version and unknown arguments are answered without a display.
+    if (const auto status = AnswerCommandLine(ReadCommandLine(argc, argv))) return *status;
     // freeglut would report an unset DISPLAY as "failed to open display ''", which names nothing.
     if (!DisplayGiven(argc, argv)) {
         std::fputs("orrery: no X display: DISPLAY is not set (set it, or pass -display HOST:N)\n",

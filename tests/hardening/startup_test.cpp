@@ -1,4 +1,5 @@
-// The real executable at start-up: clear failures without a display, GLUT's own options with one.
+// The real executable at start-up: clear failures without a display or with an argument it does
+// not take, GLUT's own options with one.
 #include <gtest/gtest.h>
 // After gtest, whose names Xlib's None and Bool macros would clobber.
 #include <X11/Xlib.h>
@@ -51,6 +52,28 @@ TEST(Startup, WithoutAUsableDisplayExitsWithAMessageNamingIt) {
         EXPECT_NE(ReadFile(err).find(c.named), std::string::npos)
             << c.command << ": " << ReadFile(err);
         EXPECT_EQ(ReadFile(out), "") << c.command;
+    }
+}
+
+TEST(Startup, AnArgumentItDoesNotTakeExitsWithStatus2NamingIt) {
+    const std::string out = TempPath("out"), err = TempPath("err");
+    const struct {
+        std::string arguments, named;
+    } cases[] = {{"--frobnicate", "'--frobnicate'"},
+                 {"-geometry 320x240 stray", "'stray'"},
+                 {"-iconic -display", "-display needs a value"}};
+    for (const auto& c : cases) {
+        // Without a display: the arguments are judged before any window is tried.
+        const std::string command = "env -u DISPLAY " + kOrrery + " " + c.arguments;
+        const int status = std::system((command + " >" + out + " 2>" + err).c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << command << ": " << status;
+        const std::string complaint = ReadFile(err);
+        EXPECT_EQ(complaint.rfind("orrery: ", 0), 0u) << command << ": " << complaint;
+        EXPECT_NE(complaint.substr(0, complaint.find('\n')).find(c.named), std::string::npos)
+            << command << ": " << complaint;
+        EXPECT_NE(complaint.find("\nUsage: orrery"), std::string::npos)
+            << command << ": " << complaint;
+        EXPECT_EQ(ReadFile(out), "") << command;
     }
 }
 

@@ -1,4 +1,5 @@
-// GLUT's -display and -geometry options as the viewer reads them before glutInit.
+// The command line as the viewer reads it before glutInit: its own --help and --version, GLUT's
+// options and their values, and whatever it does not take.
 #include "app/command_line.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +22,42 @@ private:
     std::vector<std::string> words_;
     std::vector<char*> argv_;
 };
+
+TEST(CommandLine, HelpVersionOrTheFirstArgumentGlutDoesNotTakeDecides) {
+    using R = CommandLineRequest;
+    const struct {
+        std::vector<std::string> words;
+        R request;
+        std::string named;  // in the problem line, for Misuse
+    } cases[] = {
+        {{"orrery"}, R::OpenWindow, ""},
+        {{"orrery", "-display", ":1", "-geometry", "10x10", "-direct", "-iconic", "-gldebug",
+          "-sync", "-indirect"},
+         R::OpenWindow,
+         ""},
+        {{"orrery", "--help"}, R::Help, ""},
+        {{"orrery", "-display", ":1", "--version"}, R::Version, ""},
+        {{"orrery", "--help", "--bogus"}, R::Help, ""},
+        {{"orrery", "-display", "--help"}, R::OpenWindow, ""},  // a value, not an option
+        {{"orrery", "--bogus", "--help"}, R::Misuse, "'--bogus'"},
+        {{"orrery", "-geometry", "10x10", "extra"}, R::Misuse, "'extra'"},
+        {{"orrery", "-help"}, R::Misuse, "'-help'"},
+        {{"orrery", "-Display", ":1"}, R::Misuse, "'-Display'"},  // GLUT's names are exact
+        {{"orrery", ""}, R::Misuse, "''"},
+        {{"orrery", "-iconic", "-display"}, R::Misuse, "-display needs a value"},
+        {{"orrery", "-geometry"}, R::Misuse, "-geometry needs a value"},
+    };
+    for (const auto& c : cases) {
+        Args args(c.words);
+        const CommandLineReading reading = ReadCommandLine(args.argc(), args.argv());
+        std::string words;
+        for (const std::string& w : c.words) words += w + " ";
+        EXPECT_EQ(reading.request, c.request) << words;
+        if (c.request != R::Misuse) continue;
+        EXPECT_NE(reading.problem.find(c.named), std::string::npos) << words << reading.problem;
+        EXPECT_EQ(reading.problem.find('\n'), std::string::npos) << "one line: " << reading.problem;
+    }
+}
 
 TEST(CommandLine, GeometryGivesASizeOnlyWithWidthAndHeight) {
     const struct {

@@ -1,0 +1,22 @@
+# `cpack -G DEB` in the build folder: a Debian package of what `cmake --install` installs.
+set(ORRERY_PACKAGE_MAINTAINER "Orrery maintainers <orrery-maintainers@example.org>"
+    CACHE STRING "Maintainer field of the Debian package: a name and an e-mail address")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME orrery)
+set(CPACK_PACKAGE_VENDOR "Orrery")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "viewer of the Sun and nine planets turning on their orbits")
+# The long description; Debian's first line is the summary above.
+set(CPACK_PACKAGE_DESCRIPTION "Orrery shows a simplified solar system, the Sun and the planets Mercury to
+Pluto, in one OpenGL window: an overview of the planets on their orbits over
+a floor grid, turned with the arrow keys, three preset keys and left-button
+drags, and from a right-button menu a close-up of each body as a wire sphere
+spinning about its tilted axis.")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ORRERY_PACKAGE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # orrery_VERSION_ARCH.deb
+set(CPACK_STRIP_FILES ON)
+# The libraries the program links, as dpkg-shlibdeps finds them, and the menu's Korean font.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-nanum")
+include(CPack)

@@ -1,0 +1,40 @@
+# Shared by the install and package tests: what an installed tree must hold, and its program's
+# answers to --version and --help.
+
+EXPECTED_FILES=(
+    usr/bin/orrery
+    usr/share/applications/orrery.desktop
+    usr/share/icons/hicolor/48x48/apps/orrery.png
+    usr/share/icons/hicolor/256x256/apps/orrery.png
+    usr/share/man/man1/orrery.1
+)
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# check_installed_tree ROOT VERSION: exactly the expected files under ROOT, installed with the
+# prefix /usr, and the program there prints its version and its usage.
+check_installed_tree() {
+    local root="$1" version="$2" listed out err
+    local program="$root/usr/bin/orrery"
+    listed=$(cd "$root" && find . ! -type d | sed 's|^\./||' | sort)
+    [ "$listed" = "$(printf '%s\n' "${EXPECTED_FILES[@]}" | sort)" ] ||
+        fail "installed files differ from the expected ones:"$'\n'"$listed"
+    [ -x "$program" ] || { fail "no executable $program"; return; }
+
+    out=$(env -u DISPLAY "$program" --version 2>&1) || fail "--version: exit status $?"
+    [ "$out" = "orrery $version" ] || fail "--version printed '$out', expected 'orrery $version'"
+
+    err=$(mktemp)
+    out=$(env -u DISPLAY "$program" --help 2>"$err") || fail "--help: exit status $?"
+    if [ -s "$err" ]; then fail "--help wrote to stderr: $(cat "$err")"; fi
+    rm -f "$err"
+    local shown
+    for shown in "Usage: orrery" "-display DISPLAY" "-geometry WxH+X+Y" "-iconic" "-sync" \
+                 "-gldebug" "-indirect" "Controls:" "행성하나씩 보기" "arrow keys"; do
+        grep -qF -- "$shown" <<<"$out" || fail "--help does not show '$shown':"$'\n'"$out"
+    done
+}
