@@ -202,6 +202,9 @@ void DestroyPopupMenu(PopupMenu& popup) {
     FreeMenuLook(popup.display, popup.look);
     XCloseDisplay(popup.display);
     popup.display = nullptr;
+    // Xft started fontconfig for the menu's text, the program's only text; with the fonts closed
+    // above, fontconfig can let go of its configuration and caches too.
+    FcFini();
 }
 
 bool PopupFontCoversLabels(const PopupMenu& popup) {
