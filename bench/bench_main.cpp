@@ -1,4 +1,5 @@
-// Orrery benchmark: CPU time per frame against an empty frame, start-up time and resident memory.
+// Orrery benchmark: CPU time per frame against an empty frame, start-up time, the time a menu takes
+// to show, and resident memory.
 #include <GL/freeglut.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include "frame_bench.h"
 #include "input/body_menu.h"
 #include "input/view_controls.h"
+#include "menu_probe.h"
 #include "paced_run.h"
 #include "process_memory.h"
 #include "render/star_field.h"
@@ -21,6 +23,7 @@
 namespace {
 
 constexpr int kStartupRuns = 5;
+constexpr int kMenuOpenings = 15;
 constexpr int kEarthMenuValue = 5;
 constexpr int kMemorySampleInterval = 1000;  // frames
 constexpr int kMemoryFrames = 10000;
@@ -95,6 +98,21 @@ void PrintPacedFigures(const PacedRun& run) {
     PrintPacedLine("close-up of Earth, window unmapped", run.hidden);
 }
 
+void PrintMenuFigures() {
+    const std::vector<double> runs = MeasureMenuOpenings(ORRERY_EXECUTABLE, kMenuOpenings);
+    std::printf(
+        "\nright press to a drawn menu (mapped, and a screenshot of it shows text; the "
+        "program alone on a private Xvfb):\n");
+    if (runs.empty()) {
+        std::printf("  the menu did not show\n");
+        return;
+    }
+    std::printf("  median %.1f ms of %zu openings; first opening %.1f ms; all:", Median(runs) * 1e3,
+                runs.size(), runs.front() * 1e3);
+    for (double s : runs) std::printf(" %.1f", s * 1e3);
+    std::printf(" ms\n");
+}
+
 void PrintMemoryFigures(const std::vector<FrameScenario>& scenarios) {
     std::vector<long> rssKb;
     for (int frames = 0; frames < kMemoryFrames; frames += kMemorySampleInterval) {
@@ -127,6 +145,7 @@ int main(int argc, char** argv) {
                 std::getenv("DISPLAY"));
     PrintStartupFigures();
     PrintPacedFigures(paced);
+    PrintMenuFigures();
     PrintFrameFigures(scenarios);
     PrintMemoryFigures(scenarios);
     glutExit();  // before the private server goes

@@ -2,9 +2,11 @@
 
 ORRERY_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
-# Packages every build needs.
+# Packages every build needs; the menu draws its text with Xft and fontconfig, and its Korean
+# label needs a font with Hangul.
 BUILD_PACKAGES=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev
-                libgl1-mesa-dri libx11-dev libxrandr-dev libxtst-dev libxdamage-dev libgtest-dev)
+                libgl1-mesa-dri libx11-dev libxrandr-dev libxtst-dev libxdamage-dev libxft-dev
+                libfontconfig-dev fonts-nanum libgtest-dev)
 
 missing_packages() {
     local pkg

@@ -3,6 +3,8 @@
 
 #include <GL/freeglut.h>
 
+#include "input/body_menu.h"
+
 namespace {
 
 constexpr float kArrowStep = 5.0f;  // degrees per arrow press
@@ -83,6 +85,10 @@ void SpecialKeyDown(int key, int /*x*/, int /*y*/) {
 }
 
 void MouseButton(int button, int state, int x, int y) {
+    if (button == GLUT_RIGHT_BUTTON) {  // the menu's button: it never starts or ends a drag
+        BodyMenuButton(state, x, y);
+        return;
+    }
     PressMouseButton(scene, button, state, x, y);
 }
 

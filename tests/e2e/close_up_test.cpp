@@ -1,4 +1,6 @@
 // The right-button menu and the close-ups of the running program, with size changes around them.
+#include <X11/keysym.h>
+
 #include "e2e_fixture.h"
 #include "scene_probes.h"
 
@@ -17,50 +19,66 @@ protected:
         });
     }
 
-    // Text rows `window` shows, once they match `expected` or the time is up. Meanwhile the
-    // pointer moves between two bodies, as freeglut may need a redraw to show a menu right.
-    static int TextRows(const OpenMenu& menu, Window window, int expected) {
-        int rows = -1, hovered = 0;
-        PollUntil([&] {
-            app().HoverBody(menu, OrreryDriver::kBodyEntries - 1 - hovered++ % 2);
-            return (rows = MenuTextRows(app().Grab(window))) == expected;
-        });
-        return rows;
+    static bool MenusClosed() {
+        return PollUntil([] { return app().ShownMenus().empty(); });
     }
 
-    // A click beside the menus closes them.
-    static void CloseMenusWithoutChoice() {
-        app().Click(1, kWindowPx / 10, kWindowPx / 10);
-        EXPECT_TRUE(PollUntil([] { return app().ShownMenus().empty(); })) << "the menus stay open";
-    }
-
-    static std::string Choose(const char* name) {
+    static std::string Choose(const char* name, MenuOpening how = MenuOpening::kClick) {
         const int index = BodyIndex(name);
-        EXPECT_TRUE(app().ChooseBody(index)) << "the menu stayed open after choosing " << name;
+        EXPECT_TRUE(app().ChooseBody(index, how)) << "the menu stayed open after choosing " << name;
         return NextOutput(SelectLine(kBodyViews[index]).size());
     }
+
+    // Whatever a case did to the window's place, the next finds it at `place` again.
+    static void MoveBack(const Box& place) { ASSERT_TRUE(app().Move(place.x, place.y)); }
 
     static std::string SelectLine(const BodyView& body) {
         return std::to_string(body.menuValue) + " select \n";
     }
 };
 
-TEST_F(CloseUp, RightClickShowsOneSubmenuListingTheTenBodies) {
+TEST_F(CloseUp, FirstOpeningShowsTheKoreanLabelAndTheTenBodiesWhole) {
     EXPECT_EQ(startUpOutput(), kStartUpOutput);
-    // freeglut draws a menu's first opening before its windows take their size: the pop-up may
-    // stay blank and the list shows shifted down, its last entries cut off, until it is redrawn.
-    // From the second opening on the windows have their size; this looks at that one.
-    app().OpenBodyMenu();
-    CloseMenusWithoutChoice();
-
-    const OpenMenu menu = app().OpenBodyMenu();
-    EXPECT_EQ(TextRows(menu, menu.main, 1), 1) << "the pop-up holds the submenu entry only";
-    EXPECT_EQ(TextRows(menu, menu.submenu, OrreryDriver::kBodyEntries), OrreryDriver::kBodyEntries);
+    const OpenMenu menu = app().OpenBodyMenu();  // the program's first menu
+    EXPECT_EQ(MenuTextRows(menu.mainAtFirstSight), 1) << "the pop-up holds the submenu entry only";
+    EXPECT_EQ(HangulLabelFindings(menu.mainAtFirstSight), Failures{});
+    EXPECT_EQ(MenuTextRows(menu.submenuAtFirstSight), OrreryDriver::kBodyEntries);
     EXPECT_EQ(menu.submenuBox.x, menu.mainBox.x + menu.mainBox.width) << "submenu beside the entry";
-    EXPECT_EQ(menu.submenuBox.y, menu.mainBox.y) << "submenu level with the entry";
-    CloseMenusWithoutChoice();
+    EXPECT_EQ(menu.submenuBox.y, menu.mainBox.y) << "submenu's first row level with the entry";
+    for (Window w : {menu.main, menu.submenu}) {
+        EXPECT_EQ(app().AtomProperty(w, "_NET_WM_WINDOW_TYPE"), "_NET_WM_WINDOW_TYPE_POPUP_MENU");
+    }
+    app().TypeKey(XK_a);  // the menu holds the keyboard: no view from above
+    app().TypeKey(XK_Escape);
+    EXPECT_TRUE(MenusClosed()) << "Escape leaves the menus open";
+
+    app().OpenBodyMenu();
+    app().Click(1, kWindowPx / 10, kWindowPx / 10);  // beside the menus
+    EXPECT_TRUE(MenusClosed()) << "a click outside leaves the menus open";
     EXPECT_EQ(app().Console(), kStartUpOutput);
-    EXPECT_EQ(PollProbe(app(), SunAtCentre), "") << "still the overview";
+    EXPECT_EQ(PollProbe(app(), [](const Picture& p) { return GridSeenFrom(p, 15.01, 340.0); }), "")
+        << "still the overview at its start-up view";
+}
+
+TEST_F(CloseUp, MenuOpenedAtTheScreensBottomRightCornerLiesOnIt) {
+    const Box home = app().Geometry(app().window());
+    const Box screen = app().Screen();
+    ASSERT_TRUE(app().Move(screen.width - home.width, screen.height - home.height));
+    const OpenMenu menu =
+        app().OpenBodyMenuAt(screen.width - 2, screen.height - 2, MenuOpening::kClick);
+    for (const Box& b : {menu.mainBox, menu.submenuBox}) {
+        EXPECT_TRUE(b.x >= 0 && b.y >= 0 && b.x + b.width <= screen.width &&
+                    b.y + b.height <= screen.height)
+            << b.width << "x" << b.height << "+" << b.x << "+" << b.y << " is not wholly on "
+            << screen.width << "x" << screen.height;
+    }
+    EXPECT_EQ(menu.submenuBox.x + menu.submenuBox.width, menu.mainBox.x)
+        << "no room on the right: the submenu opens on the left";
+    EXPECT_EQ(MenuTextRows(menu.submenuAtFirstSight), OrreryDriver::kBodyEntries);
+    app().TypeKey(XK_Escape);
+    EXPECT_TRUE(MenusClosed());
+    MoveBack(home);
+    EXPECT_EQ(app().Console(), kStartUpOutput);
 }
 
 TEST_F(CloseUp, SizeChangesThenAChoiceRunTogetherOnOneLine) {
@@ -85,7 +103,8 @@ TEST_F(CloseUp, EachBodyShowsItsWireSphereAndTiltedAxis) {
 }
 
 TEST_F(CloseUp, AfterAPlanetResizesLogRange10AndKeepTheSphereInView) {
-    EXPECT_EQ(Choose("Earth"), "5 select \n");
+    // Pressed, moved onto Earth and released there.
+    EXPECT_EQ(Choose("Earth", MenuOpening::kHold), "5 select \n");
     const BodyView& earth = kBodyViews[BodyIndex("Earth")];
     ASSERT_TRUE(app().Resize(kWindowPx, kShortWindowPx));
     EXPECT_EQ(NextOutput(kNarrowedSizeOutput.size()), kNarrowedSizeOutput);

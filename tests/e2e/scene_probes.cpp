@@ -175,6 +175,34 @@ void CheckNoStrayGrid(const Picture& picture, const std::vector<Segment>& lines,
     }
 }
 
+// Menus: a pixel far from its row's background, sampled just inside the frame (the background of
+// a highlighted row where it is highlighted).
+constexpr int kMenuInset = 3;
+constexpr int kInkContrast = 96;
+constexpr double kTallGlyphShare = 0.85;
+
+bool IsMenuInk(const Picture& menu, int x, int y) {
+    const Rgb8 background = menu.At(menu.visible().x + kMenuInset, y);
+    const Rgb8 c = menu.At(x, y);
+    return std::abs(c.r - background.r) + std::abs(c.g - background.g) +
+               std::abs(c.b - background.b) >
+           kInkContrast;
+}
+
+struct Run {
+    int first, last;  // inclusive
+};
+
+std::vector<Run> RunsOf(const std::vector<bool>& set) {
+    std::vector<Run> runs;
+    for (int i = 0; i < static_cast<int>(set.size()); ++i) {
+        if (!set[static_cast<std::size_t>(i)]) continue;
+        if (runs.empty() || runs.back().last != i - 1) runs.push_back({i, i});
+        runs.back().last = i;
+    }
+    return runs;
+}
+
 }  // namespace
 
 std::string PollProbe(OrreryDriver& app, const Probe& probe) {
@@ -279,24 +307,83 @@ Failures CloseUpOf(const Picture& picture, const BodyView& body, bool seenFromBe
 }
 
 int MenuTextRows(const Picture& menu) {
-    // Inside the border each row starts with background (the highlight's or the menu's); a row
-    // holding text has pixels far from it.
-    constexpr int kInset = 3;
-    constexpr int kInkContrast = 96;
     const Box& v = menu.visible();
     int bands = 0;
     bool previousInked = false;
-    for (int y = v.y + kInset; y < v.y + v.height - kInset; ++y) {
-        const Rgb8 background = menu.At(v.x + kInset, y);
+    for (int y = v.y + kMenuInset; y < v.y + v.height - kMenuInset; ++y) {
         bool inked = false;
-        for (int x = v.x + kInset; x < v.x + v.width - kInset; ++x) {
-            const Rgb8 c = menu.At(x, y);
-            inked = inked || std::abs(c.r - background.r) + std::abs(c.g - background.g) +
-                                     std::abs(c.b - background.b) >
-                                 kInkContrast;
-        }
+        for (int x = v.x + kMenuInset; x < v.x + v.width - kMenuInset; ++x)
+            inked = inked || IsMenuInk(menu, x, y);
         if (inked && !previousInked) ++bands;
         previousInked = inked;
     }
     return bands;
+}
+
+Failures HangulLabelFindings(const Picture& menu) {
+    // Each column's highest and lowest ink, or none.
+    const Box& v = menu.visible();
+    std::vector<Run> columns(static_cast<std::size_t>(std::max(0, v.width)), Run{-1, -1});
+    for (int x = v.x + kMenuInset; x < v.x + v.width - kMenuInset; ++x) {
+        Run& ink = columns[static_cast<std::size_t>(x - v.x)];
+        for (int y = v.y + kMenuInset; y < v.y + v.height - kMenuInset; ++y) {
+            if (!IsMenuInk(menu, x, y)) continue;
+            if (ink.first < 0) ink.first = y;
+            ink.last = y;
+        }
+    }
+    std::vector<bool> inked;
+    for (const Run& ink : columns) inked.push_back(ink.first >= 0);
+    std::vector<Run> glyphs = RunsOf(inked);
+    if (glyphs.size() < 3) {
+        return {"label: " + std::to_string(glyphs.size()) +
+                " runs of ink columns, expected the label's glyphs and the submenu mark"};
+    }
+    glyphs.pop_back();         // the submenu mark, at the right
+    std::vector<Run> heights;  // each glyph's top and bottom
+    for (const Run& g : glyphs) {
+        Run h{v.y + v.height, -1};
+        for (int x = g.first; x <= g.last; ++x) {
+            h.first = std::min(h.first, columns[static_cast<std::size_t>(x)].first);
+            h.last = std::max(h.last, columns[static_cast<std::size_t>(x)].last);
+        }
+        heights.push_back(h);
+    }
+    const int top = std::min_element(heights.begin(), heights.end(), [](Run a, Run b) {
+                        return a.first < b.first;
+                    })->first;
+    const int bottom = std::max_element(heights.begin(), heights.end(), [](Run a, Run b) {
+                           return a.last < b.last;
+                       })->last;
+    const double lineHeight = bottom - top + 1;
+
+    Failures failures;
+    std::size_t space = 0;  // the glyph before the widest gap ends the first word
+    for (std::size_t i = 1; i + 1 < glyphs.size(); ++i) {
+        if (glyphs[i + 1].first - glyphs[i].last > glyphs[space + 1].first - glyphs[space].last)
+            space = i;
+    }
+    const double first = (glyphs[space].last - glyphs.front().first + 1) / lineHeight;
+    const double second = (glyphs.back().last - glyphs[space + 1].first + 1) / lineHeight;
+    if (first < 4.0 || first > 6.0 || second < 1.4 || second > 2.6) {
+        failures.push_back("label: words " + std::to_string(first) + " and " +
+                           std::to_string(second) +
+                           " line heights wide, expected about 5 and 2 square syllables");
+    }
+    const auto tall = std::count_if(heights.begin(), heights.end(), [&](Run h) {
+        return h.last - h.first + 1 >= kTallGlyphShare * lineHeight;
+    });
+    if (2 * tall < static_cast<long>(heights.size())) {
+        failures.push_back("label: " + std::to_string(tall) + " of " +
+                           std::to_string(heights.size()) +
+                           " glyphs fill the line's height, as most Hangul syllables do");
+    }
+    const bool oneWidth = std::all_of(glyphs.begin(), glyphs.end(), [&](const Run& g) {
+        return g.last - g.first == glyphs.front().last - glyphs.front().first;
+    });
+    if (oneWidth) {
+        failures.push_back("label: all " + std::to_string(glyphs.size()) +
+                           " glyphs alike, as a font without Hangul draws them");
+    }
+    return failures;
 }

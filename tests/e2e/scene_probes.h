@@ -38,3 +38,9 @@ Failures CloseUpOf(const Picture& picture, const BodyView& body, bool seenFromBe
 
 // Number of text rows in a menu picture: bands of rows that hold more than one colour.
 int MenuTextRows(const Picture& menu);
+
+// The main menu's one row shows "행성하나씩 보기 " in Hangul: two words about five and two
+// syllables wide, a syllable being about as wide as the line of ink is tall; most glyphs filling
+// that height, as Hangul syllables do and Latin letters do not; and no one glyph repeated
+// throughout (what a font without Hangul shows for every syllable).
+Failures HangulLabelFindings(const Picture& menu);

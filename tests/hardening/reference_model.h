@@ -35,6 +35,7 @@ inline void Special(SceneState& s, int key) {
 }
 
 inline void Button(SceneState& s, int button, int state, int x, int y) {
+    if (button == GLUT_RIGHT_BUTTON) return;  // the menu's: no drag starts or ends
     s.dragging = button == GLUT_LEFT_BUTTON && state == GLUT_DOWN ? 1 : 0;
     if (s.dragging == 0) return;
     s.lastMouseX = static_cast<float>(x);

@@ -1,14 +1,17 @@
 // The real executable at start-up: clear failures without a display or with an argument it does
-// not take, GLUT's own options with one.
+// not take, GLUT's own options with one, and one line naming the font package when no font has
+// Hangul.
 #include <gtest/gtest.h>
 // After gtest, whose names Xlib's None and Bool macros would clobber.
 #include <X11/Xlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -103,30 +106,58 @@ void AskToClose(Display* display, Window window) {
     XFlush(display);
 }
 
+// Runs `command` until its window shows (its first output), hands the server and the window to
+// `whileShown`, asks the window to close and returns the exit status.
+int RunUntilClosed(const std::string& command, const std::string& display,
+                   const std::function<void(Display*, Window)>& whileShown) {
+    std::FILE* orrery = popen(command.c_str(), "r");
+    if (orrery == nullptr) return -1;
+    std::string firstOutput(std::string("ChangeSize call, nRange=50.000000").size(), '\0');
+    firstOutput.resize(std::fread(firstOutput.data(), 1, firstOutput.size(), orrery));
+    EXPECT_EQ(firstOutput, "ChangeSize call, nRange=50.000000");  // shown, so mapped
+
+    Display* x = XOpenDisplay(display.c_str());
+    const Window window = x != nullptr ? FindMappedWindow(x) : 0;
+    EXPECT_NE(window, 0u) << "no window mapped";
+    if (window != 0) {
+        whileShown(x, window);
+        AskToClose(x, window);
+    }
+    const int status = pclose(orrery);
+    if (x != nullptr) XCloseDisplay(x);
+    return status;
+}
+
 TEST(Startup, GlutDisplayAndGeometryOptionsPlaceTheWindowAndClosingEndsCleanly) {
     XvfbServer server;
     const std::string err = TempPath("err");
     const std::string command = "env -u DISPLAY " + kOrrery + " -display " + server.display() +
                                 " -geometry 320x240+30+40 2>" + err;
-    std::FILE* orrery = popen(command.c_str(), "r");
-    ASSERT_NE(orrery, nullptr);
-    std::string firstOutput(std::string("ChangeSize call, nRange=50.000000").size(), '\0');
-    firstOutput.resize(std::fread(firstOutput.data(), 1, firstOutput.size(), orrery));
-    EXPECT_EQ(firstOutput, "ChangeSize call, nRange=50.000000");  // shown, so mapped
-
-    Display* display = XOpenDisplay(server.display().c_str());
-    ASSERT_NE(display, nullptr);
-    const Window window = FindMappedWindow(display);
-    ASSERT_NE(window, 0u) << "no window mapped";
-    XWindowAttributes a{};
-    XGetWindowAttributes(display, window, &a);
-    EXPECT_EQ(std::vector<int>({a.x, a.y, a.width, a.height}),
-              std::vector<int>({30, 40, 320, 240}));
-    AskToClose(display, window);
-    const int status = pclose(orrery);
-    XCloseDisplay(display);
+    const int status = RunUntilClosed(command, server.display(), [](Display* x, Window window) {
+        XWindowAttributes a{};
+        XGetWindowAttributes(x, window, &a);
+        EXPECT_EQ(std::vector<int>({a.x, a.y, a.width, a.height}),
+                  std::vector<int>({30, 40, 320, 240}));
+    });
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status << ": " << ReadFile(err);
     EXPECT_EQ(ReadFile(err), "");  // nothing from freeglut, and no sanitizer report
+}
+
+TEST(Startup, WithoutAFontForHangulOneLineNamesTheFontPackage) {
+    XvfbServer server;
+    const std::string config = TempPath("fonts.conf"), err = TempPath("err");
+    std::ofstream(config) << "<?xml version=\"1.0\"?>\n<fontconfig>\n"
+                             "  <include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>\n"
+                             "  <selectfont><rejectfont><pattern><patelt name=\"lang\">"
+                             "<string>ko</string></patelt></pattern></rejectfont></selectfont>\n"
+                             "</fontconfig>\n";
+    const std::string command = "env FONTCONFIG_FILE=" + config + " DISPLAY=" + server.display() +
+                                " " + kOrrery + " 2>" + err;
+    const int status = RunUntilClosed(command, server.display(), [](Display*, Window) {});
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status << ": " << ReadFile(err);
+    const std::string message = ReadFile(err);
+    EXPECT_NE(message.find("fonts-nanum"), std::string::npos) << message;
+    EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
 }
 
 }  // namespace

@@ -211,6 +211,30 @@ std::pair<std::string, std::string> OrreryDriver::Property(const char* name) {
     return result;
 }
 
+Box OrreryDriver::Screen() {
+    const int screen = DefaultScreen(display_);
+    return {0, 0, DisplayWidth(display_, screen), DisplayHeight(display_, screen)};
+}
+
+std::string OrreryDriver::AtomProperty(Window w, const char* name) {
+    const Atom atom = XInternAtom(display_, name, True);
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    std::string result;
+    if (atom != None &&
+        XGetWindowProperty(display_, w, atom, 0, 1, False, XA_ATOM, &type, &format, &items,
+                           &remaining, &data) == Success &&
+        type == XA_ATOM && items == 1) {
+        char* atomName = XGetAtomName(display_, *reinterpret_cast<Atom*>(data));
+        result = atomName;
+        XFree(atomName);
+    }
+    if (data != nullptr) XFree(data);
+    return result;
+}
+
 Picture OrreryDriver::Grab(Window w) {
     // XGetImage needs the rectangle on screen; windows without a position sit at (-1, -1).
     const Box g = Geometry(w);
@@ -234,13 +258,19 @@ Picture OrreryDriver::Grab(Window w) {
     return Picture(visible, std::move(pixels));
 }
 
+bool OrreryDriver::WaitForGeometry(const std::function<bool(const Box&)>& reached) {
+    Sync();
+    return PollUntil([&] { return reached(Geometry(window_)); });
+}
+
 bool OrreryDriver::Resize(int width, int height) {
     XResizeWindow(display_, window_, static_cast<unsigned>(width), static_cast<unsigned>(height));
-    Sync();
-    return PollUntil([&] {
-        const Box g = Geometry(window_);
-        return g.width == width && g.height == height;
-    });
+    return WaitForGeometry([&](const Box& g) { return g.width == width && g.height == height; });
+}
+
+bool OrreryDriver::Move(int x, int y) {
+    XMoveWindow(display_, window_, x, y);
+    return WaitForGeometry([&](const Box& g) { return g.x == x && g.y == y; });
 }
 
 bool OrreryDriver::Hide() {
@@ -293,11 +323,15 @@ void OrreryDriver::MovePointerToRoot(int x, int y) {
     Sync();
 }
 
+void OrreryDriver::PressButton(int button, bool down) {
+    XTestFakeButtonEvent(display_, static_cast<unsigned>(button), down ? True : False, CurrentTime);
+    Sync();
+}
+
 void OrreryDriver::ClickAtRoot(int button, int x, int y) {
     MovePointerToRoot(x, y);
-    XTestFakeButtonEvent(display_, static_cast<unsigned>(button), True, CurrentTime);
-    XTestFakeButtonEvent(display_, static_cast<unsigned>(button), False, CurrentTime);
-    Sync();
+    PressButton(button, true);
+    PressButton(button, false);
 }
 
 void OrreryDriver::Click(int button, int x, int y) {
@@ -308,36 +342,39 @@ void OrreryDriver::Click(int button, int x, int y) {
 void OrreryDriver::Drag(int x, int y, int dx, int dy, int steps) {
     const Box g = Geometry(window_);
     MovePointerToRoot(g.x + x, g.y + y);
-    XTestFakeButtonEvent(display_, kLeftButton, True, CurrentTime);
+    PressButton(kLeftButton, true);
     for (int i = 1; i <= steps; ++i) MovePointerToRoot(g.x + x + i * dx, g.y + y + i * dy);
-    XTestFakeButtonEvent(display_, kLeftButton, False, CurrentTime);
-    Sync();
+    PressButton(kLeftButton, false);
 }
 
-OpenMenu OrreryDriver::OpenBodyMenu() {
-    // freeglut opens the menu at the pointer on a right click; hovering an entry that holds a
-    // submenu opens the submenu beside it.
+OpenMenu OrreryDriver::OpenBodyMenu(MenuOpening how) {
     const Box g = Geometry(window_);
-    ClickAtRoot(kRightButton, g.x + g.width / 2, g.y + g.height / 2);
-    OpenMenu menu{};
-    auto shownCount = [this](std::size_t n) {
-        return [this, n] { return ShownMenus().size() == n; };
-    };
-    if (!PollUntil(shownCount(1))) throw std::runtime_error("no pop-up menu after a right click");
-    menu.main = ShownMenus().front();
+    return OpenBodyMenuAt(g.x + g.width / 2, g.y + g.height / 2, how);
+}
+
+OpenMenu OrreryDriver::OpenBodyMenuAt(int x, int y, MenuOpening how) {
+    MovePointerToRoot(x, y);
+    PressButton(kRightButton, true);
+    if (how == MenuOpening::kClick) PressButton(kRightButton, false);
+    OpenMenu menu;
+    menu.buttonHeld = how == MenuOpening::kHold;
+    auto shown = [this](std::size_t n) { return [this, n] { return ShownMenus().size() >= n; }; };
+    if (!PollUntil(shown(1))) throw std::runtime_error("no pop-up menu after a right press");
+    menu.main = ShownMenus().front();  // mapped first, so lowest
+    menu.mainAtFirstSight = Grab(menu.main);
     menu.mainBox = Geometry(menu.main);
+    // The entry opens its submenu beside it when the pointer is over it.
     MovePointerToRoot(menu.mainBox.x + menu.mainBox.width / 2,
                       menu.mainBox.y + menu.mainBox.height / 2);
-    if (!PollUntil(shownCount(2))) throw std::runtime_error("no submenu when hovering the entry");
-    for (Window w : ShownMenus()) {
-        if (w != menu.main) menu.submenu = w;
-    }
+    if (!PollUntil(shown(2))) throw std::runtime_error("no submenu when hovering the entry");
+    menu.submenu = ShownMenus().back();
+    menu.submenuAtFirstSight = Grab(menu.submenu);
     menu.submenuBox = Geometry(menu.submenu);
     return menu;
 }
 
 std::pair<int, int> OrreryDriver::BodyEntryCentre(const OpenMenu& menu, int index) {
-    // freeglut lays entries out top to bottom, all of one height.
+    // Entries of one height fill the submenu but for a thin frame, top to bottom.
     const Box& sub = menu.submenuBox;
     return {sub.x + sub.width / 2, sub.y + sub.height * (2 * index + 1) / (2 * kBodyEntries)};
 }
@@ -348,9 +385,12 @@ void OrreryDriver::HoverBody(const OpenMenu& menu, int index) {
 }
 
 bool OrreryDriver::PickBody(const OpenMenu& menu, int index) {
-    // Releasing the right button over an entry is not enough: freeglut delivers the release to
-    // the main window, which ignores it; a click on the entry chooses it.
     const auto [x, y] = BodyEntryCentre(menu, index);
-    ClickAtRoot(kLeftButton, x, y);
+    if (menu.buttonHeld) {
+        MovePointerToRoot(x, y);
+        PressButton(kRightButton, false);
+    } else {
+        ClickAtRoot(kLeftButton, x, y);
+    }
     return PollUntil([this] { return ShownMenus().empty(); });
 }

@@ -23,6 +23,7 @@ struct Box {
 // What one XGetImage of a window showed: the part of the window that lies on the screen.
 class Picture {
 public:
+    Picture() = default;
     Picture(Box visible, std::vector<Rgb8> pixels)
         : visible_(visible), pixels_(std::move(pixels)) {}
     const Box& visible() const { return visible_; }  // in the window's own coordinates
@@ -38,7 +39,7 @@ public:
     bool operator==(const Picture& other) const;
 
 private:
-    Box visible_;
+    Box visible_{};
     std::vector<Rgb8> pixels_;
 };
 
@@ -46,10 +47,15 @@ private:
 bool PollUntil(const std::function<bool()>& condition,
                std::chrono::milliseconds timeout = std::chrono::seconds(20));
 
+// How the right button opens the menu: a click, or a press held until a body is picked.
+enum class MenuOpening { kClick, kHold };
+
 // A menu shown on screen: the pop-up window and the body submenu beside it.
 struct OpenMenu {
-    Window main, submenu;
-    Box mainBox, submenuBox;  // root coordinates
+    Window main = 0, submenu = 0;
+    Box mainBox{}, submenuBox{};                    // root coordinates
+    Picture mainAtFirstSight, submenuAtFirstSight;  // grabbed as soon as each was mapped
+    bool buttonHeld = false;
 };
 
 class OrreryDriver {
@@ -73,12 +79,17 @@ public:
 
     Window window() const { return window_; }
     Box Geometry(Window w);  // x, y on the root window
+    Box Screen();
     // The property's type name and its bytes, both empty when it is not set.
     std::pair<std::string, std::string> Property(const char* name);
+    // The name of the atom a window's ATOM property holds, empty when it is not set.
+    std::string AtomProperty(Window w, const char* name);
     Picture Grab(Window w);
     Picture Grab() { return Grab(window_); }
-    // Resizes the window as a window manager would and waits until the server reports the size.
+    // Resizes or moves the window as a window manager would, and waits until the server reports
+    // the new geometry.
     bool Resize(int width, int height);
+    bool Move(int x, int y);
     // Unmaps the window, as iconifying it would, or maps it again; waits until the server agrees.
     bool Hide();
     bool Show();
@@ -89,14 +100,19 @@ public:
     // Left-button drag from (x, y), one motion event per step of (dx, dy), window coordinates.
     void Drag(int x, int y, int dx, int dy, int steps);
     void Click(int button, int x, int y);  // window coordinates
-    // Right-clicks the window centre and hovers the menu's only entry until the submenu shows.
-    OpenMenu OpenBodyMenu();
+    // Opens the menu with the right button at the window centre (or at (x, y) on the root
+    // window) and moves onto the menu's only entry until the submenu shows.
+    OpenMenu OpenBodyMenu(MenuOpening how = MenuOpening::kClick);
+    OpenMenu OpenBodyMenuAt(int x, int y, MenuOpening how);
     // Moves the pointer onto submenu entry `index` (0 = Sun), which highlights it.
     void HoverBody(const OpenMenu& menu, int index);
-    // Clicks submenu entry `index` and waits until the menus are gone.
+    // Picks submenu entry `index`, by releasing the held button over it or else by a click, and
+    // waits until the menus are gone.
     bool PickBody(const OpenMenu& menu, int index);
-    bool ChooseBody(int index) { return PickBody(OpenBodyMenu(), index); }
-    // Viewable override-redirect windows: the menus freeglut has on screen.
+    bool ChooseBody(int index, MenuOpening how = MenuOpening::kClick) {
+        return PickBody(OpenBodyMenu(how), index);
+    }
+    // Viewable override-redirect windows, bottom first: the menus the program has on screen.
     std::vector<Window> ShownMenus();
 
 private:
@@ -107,6 +123,8 @@ private:
     void MovePointerToRoot(int x, int y);
     static std::pair<int, int> BodyEntryCentre(const OpenMenu& menu, int index);
     void ClickAtRoot(int button, int x, int y);
+    void PressButton(int button, bool down);
+    bool WaitForGeometry(const std::function<bool(const Box&)>& reached);
     void Sync();
 
     pid_t pid_ = -1;

@@ -74,11 +74,9 @@ std::vector<TourStep> Steps() {
          [](OrreryDriver& app) { app.Drag(kWindowPx / 2, kWindowPx / 2, 4, 1, 6); }},
         {"06-earth-close-up.png", false,
          [=](OrreryDriver& app) { Require(app.ChooseBody(earth), "choosing Earth"); }},
-        // The second opening: freeglut draws a menu's first opening before it takes its size.
         {"07-menu.png", true,
          [=](OrreryDriver& app) {
              *menu = app.OpenBodyMenu();
-             app.HoverBody(*menu, OrreryDriver::kBodyEntries - 1);  // each move redraws the list
              app.HoverBody(*menu, sun);
          }},
         {"08-sun-close-up.png", false,

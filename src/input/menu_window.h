@@ -1,0 +1,47 @@
+// The pop-up menu's look and its X windows: an anti-aliased Xft font, the colours, and one
+// override-redirect window per menu that shows a picture drawn before the window is mapped.
+#pragma once
+
+#include <X11/Xft/Xft.h>
+#include <X11/Xlib.h>
+
+#include <array>
+#include <string>
+
+#include "input/menu_model.h"
+
+enum MenuColour { kMenuBackground, kMenuFrame, kMenuText, kMenuHighlight, kMenuHighlightText };
+inline constexpr int kMenuColourCount = 5;
+
+// One font for every label, its colours, and the sizes that follow from the font.
+struct MenuLook {
+    XftFont* font = nullptr;
+    std::array<XftColor, kMenuColourCount> colours{};
+    RowLayout rows;
+    int textInset = 0;  // from each side to the text
+    int markSize = 0;   // height of the submenu mark, a triangle pointing right
+    int minWidth = 0;
+};
+
+// A sans-serif face that covers language `lang` (fontconfig's codes: "ko"), its size from the
+// Xft.dpi resource. False when fontconfig offers no font at all.
+bool LoadMenuLook(Display* display, const char* lang, MenuLook& look);
+void FreeMenuLook(Display* display, MenuLook& look);
+// Whether the font has a glyph for every character of `utf8`.
+bool FontCovers(Display* display, const MenuLook& look, const std::string& utf8);
+
+// One menu on screen: its window shows `picture` as its background, so the window is whole the
+// moment it is mapped and repaints without help when uncovered.
+struct MenuWindow {
+    const Menu* entries = nullptr;
+    Window window = 0;
+    Pixmap picture = 0;
+    XftDraw* draw = nullptr;
+    int width = 0, height = 0;
+};
+
+// An unmapped window sized for `entries`, typed as a pop-up menu for window managers.
+MenuWindow CreateMenuWindow(Display* display, const MenuLook& look, const Menu& entries);
+void DestroyMenuWindow(Display* display, MenuWindow& menu);
+// Draws the entries with row `highlight` (or none, -1) highlighted, and shows the result.
+void DrawMenuWindow(Display* display, const MenuLook& look, const MenuWindow& menu, int highlight);
