@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "input/menu_model.h"
-#include "input/menu_window.h"
+#include "platform/x11/x11_menu_window.h"
 
 struct PopupMenu {
     Display* display = nullptr;       // the menu's own connection

@@ -1,6 +1,6 @@
 // A two-level pop-up menu for another client's window, on its own X connection: opened by a
 // button press in that window, it holds the pointer and the keyboard until a choice or a close.
-#include "input/popup_menu.h"
+#include "platform/x11/x11_popup_menu.h"
 
 #include <X11/keysym.h>
 
