@@ -5,6 +5,7 @@
 #include <X11/extensions/Xrandr.h>
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -60,6 +61,7 @@ std::vector<Rect> Monitors(Display* display) {
     int count = 0;
     XRRMonitorInfo* listed = XRRGetMonitors(display, DefaultRootWindow(display), True, &count);
     std::vector<Rect> monitors;
+    monitors.reserve(static_cast<std::size_t>(std::max(count, 0)));
     for (int i = 0; i < count; ++i)
         monitors.push_back({listed[i].x, listed[i].y, listed[i].width, listed[i].height});
     if (listed != nullptr) XRRFreeMonitors(listed);
