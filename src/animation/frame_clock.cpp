@@ -1,15 +1,17 @@
-// When the next idle step may begin: never sooner than one display refresh after the last one.
+// When the next idle step may begin: one display refresh after the last one, at most 60 a second.
 #include "animation/frame_clock.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-constexpr double kUnknownRefreshHz = 60.0;
-}
+// The orbit and spin steps are sized for 60 steps a second; a faster display still gets 60.
+constexpr double kMaxStepsPerSecond = 60.0;
+}  // namespace
 
-FrameDuration RefreshPeriod(double hz) {
-    if (!std::isfinite(hz) || hz <= 0.0) hz = kUnknownRefreshHz;
+FrameDuration StepPeriod(double refreshHz) {
+    const bool known = std::isfinite(refreshHz) && refreshHz > 0.0;
+    const double hz = known ? std::min(refreshHz, kMaxStepsPerSecond) : kMaxStepsPerSecond;
     return std::chrono::duration_cast<FrameDuration>(std::chrono::duration<double>(1.0 / hz));
 }
 

@@ -1,4 +1,5 @@
-// When the next idle step may begin: never sooner than one display refresh after the last one.
+// When the next idle step may begin: one display refresh after the last one, but at most 60 a
+// second, so the animation runs at one speed on every display.
 #pragma once
 
 #include <chrono>
@@ -6,8 +7,9 @@
 using FrameTime = std::chrono::steady_clock::time_point;
 using FrameDuration = std::chrono::nanoseconds;
 
-// One refresh at `hz`; a rate the display does not know (0, as Xvfb reports) counts as 60 Hz.
-FrameDuration RefreshPeriod(double hz);
+// Time between steps on a display refreshing at `refreshHz`: one refresh, never shorter than
+// 1/60 s. A rate the display does not know (0, as Xvfb reports) counts as 60 Hz.
+FrameDuration StepPeriod(double refreshHz);
 
 class FrameClock {
 public:

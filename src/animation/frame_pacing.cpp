@@ -1,6 +1,7 @@
-// Paces the idle steps to one per display refresh and stops them while the window is hidden.
+// Paces the idle steps to one per display refresh, at most 60 a second, and stops them while the
+// window is hidden.
 //
-// The idle callback is PacedIdle. Once the previous step is less than a refresh period old, it
+// The idle callback is PacedIdle. Once the previous step is less than a step period old, it
 // unregisters itself and a GLUT timer brings it back, so the loop sleeps in between and still
 // handles input. Each return runs one step: a late step never makes up for missed ones.
 #include "animation/frame_pacing.h"
@@ -14,7 +15,7 @@
 namespace {
 
 struct FramePacer {
-    FrameClock clock{RefreshPeriod(0.0)};
+    FrameClock clock{StepPeriod(0.0)};
     IdleStep step = nullptr;  // what the last frame drawn asked for
     bool hidden = false;
     bool timerArmed = false;
@@ -57,7 +58,7 @@ bool StatusHidesWindow(int status) { return status == GLUT_HIDDEN || status == G
 
 }  // namespace
 
-void StartFramePacing(double refreshHz) { pacer.clock = FrameClock(RefreshPeriod(refreshHz)); }
+void StartFramePacing(double refreshHz) { pacer.clock = FrameClock(StepPeriod(refreshHz)); }
 
 void RegisterIdleStep(IdleStep step) {
     pacer.step = step;

@@ -1,9 +1,10 @@
-// Paces the idle steps to one per display refresh and stops them while the window is hidden.
+// Paces the idle steps to one per display refresh, at most 60 a second, and stops them while the
+// window is hidden.
 #pragma once
 
 using IdleStep = void (*)();
 
-// Takes the display's refresh period; call once the window exists.
+// Takes the display's refresh rate (0 when unknown); call once the window exists.
 void StartFramePacing(double refreshHz);
 
 // A frame names the idle step that animates what it shows; the step runs once its time comes.

@@ -1,8 +1,6 @@
 // The command line, read before glutInit consumes GLUT's own options.
 #include "app/command_line.h"
 
-#include <X11/Xutil.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -23,6 +21,7 @@ constexpr GlutOption kGlutOptions[] = {
 };
 
 constexpr int kExitMisuse = 2;
+constexpr const char* kDigits = "0123456789";
 
 constexpr const char* kUsage =
     R"(Usage: orrery [-display DISPLAY] [-geometry WxH+X+Y] [other GLUT options]
@@ -107,10 +106,9 @@ bool DisplayGiven(int argc, char** argv) {
 bool GeometryGivesSize(int argc, char** argv) {
     const char* geometry = OptionValue(argc, argv, "-geometry");
     if (geometry == nullptr) return false;
-    int x = 0;
-    int y = 0;
-    unsigned width = 0;
-    unsigned height = 0;
-    const int given = XParseGeometry(geometry, &x, &y, &width, &height);
-    return (given & WidthValue) != 0 && (given & HeightValue) != 0;
+    // X geometry reads [=][<width>{xX}<height>][{+-}<x>{+-}<y>]: a size is both numbers.
+    const char* p = geometry + (*geometry == '=' ? 1 : 0);
+    const std::size_t width = std::strspn(p, kDigits);
+    if (width == 0 || (p[width] != 'x' && p[width] != 'X')) return false;
+    return std::strspn(p + width + 1, kDigits) > 0;
 }

@@ -6,10 +6,9 @@
 #include "animation/frame_pacing.h"
 #include "app/change_size.h"
 #include "app/command_line.h"
-#include "app/display_refresh.h"
-#include "app/window_title.h"
 #include "input/body_menu.h"
 #include "input/view_controls.h"
+#include "platform/window_system.h"
 #include "render/draw_frame.h"
 
 namespace {
@@ -20,10 +19,8 @@ constexpr int kWindowSizePx = 1000;
 int main(int argc, char** argv) {
     // --help, --version and unknown arguments are answered without a display.
     if (const auto status = AnswerCommandLine(ReadCommandLine(argc, argv))) return *status;
-    // freeglut would report an unset DISPLAY as "failed to open display ''", which names nothing.
-    if (!DisplayGiven(argc, argv)) {
-        std::fputs("orrery: no X display: DISPLAY is not set (set it, or pass -display HOST:N)\n",
-                   stderr);
+    if (const char* reason = NoWindowSystemReason(argc, argv)) {
+        std::fprintf(stderr, "%s\n", reason);
         return 1;
     }
     const bool sizeGiven = GeometryGivesSize(argc, argv);
@@ -31,7 +28,7 @@ int main(int argc, char** argv) {
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     if (!sizeGiven) glutInitWindowSize(kWindowSizePx, kWindowSizePx);  // -geometry WxH wins
     glutCreateWindow(kWindowTitle);
-    SetUnicodeWindowTitle(kWindowTitle);
+    SetWindowTitle(kWindowTitle);
     RequestSyncedSwaps();
     StartFramePacing(DisplayRefreshHz());
     BuildMenus();

@@ -19,6 +19,13 @@ int FitSpan(int start, int length, int screenStart, int screenLength) {
     return std::max(start, screenStart);
 }
 
+// Squared distance from point (x, y) to the nearest pixel of `rect`; 0 inside it.
+long long DistanceSquared(const Rect& rect, int x, int y) {
+    const long long dx = std::max({rect.x - x, 0, x - (rect.x + rect.width - 1)});
+    const long long dy = std::max({rect.y - y, 0, y - (rect.y + rect.height - 1)});
+    return dx * dx + dy * dy;
+}
+
 const MenuEntry* EntryAt(const MenuSession& session, MenuSpot spot) {
     if (spot.level < 0 || spot.row < 0) return nullptr;
     const Menu& entries = EntriesAt(session, spot.level);
@@ -95,6 +102,14 @@ int RowAt(const Rect& menu, const RowLayout& layout, int rows, int x, int y) {
     if (offset < 0) return -1;
     const int row = offset / layout.rowHeight;
     return row < rows ? row : -1;
+}
+
+Rect MonitorAt(const std::vector<Rect>& monitors, int x, int y, const Rect& screen) {
+    const auto nearer = [x, y](const Rect& a, const Rect& b) {
+        return DistanceSquared(a, x, y) < DistanceSquared(b, x, y);
+    };
+    const auto nearest = std::min_element(monitors.begin(), monitors.end(), nearer);
+    return nearest != monitors.end() ? *nearest : screen;
 }
 
 Rect PlaceMenu(int x, int y, int width, int height, const Rect& screen) {

@@ -28,6 +28,10 @@ int RowTop(const Rect& menu, const RowLayout& layout, int row);  // same coordin
 // The row of `menu` holding point (x, y), or -1 for the frame and everything outside.
 int RowAt(const Rect& menu, const RowLayout& layout, int rows, int x, int y);
 
+// The monitor holding point (x, y), else the one nearest to it (a point in a gap between monitors
+// of different sizes); `screen` when there is no monitor. Menus are placed within it.
+Rect MonitorAt(const std::vector<Rect>& monitors, int x, int y, const Rect& screen);
+
 // A menu of `width` x `height` with its top-left corner at (x, y), shifted left and up as far as
 // needed to lie on `screen`, but never past the screen's left or top edge.
 Rect PlaceMenu(int x, int y, int width, int height, const Rect& screen);

@@ -2,10 +2,10 @@
 #include "render/sphere_lists.h"
 
 #include <GL/freeglut.h>
-#include <GL/glx.h>
 
 #include <array>
 
+#include "platform/window_system.h"
 #include "scene/body_catalogue.h"
 
 namespace {
@@ -21,7 +21,7 @@ constexpr std::size_t kMaxSphereLists = 16;
 
 std::array<SphereList, kMaxSphereLists> lists{};
 std::size_t listCount = 0;
-GLXContext listOwner = nullptr;  // display list names belong to the context that made them
+const void* listOwner = nullptr;  // display list names belong to the context that made them
 
 // A closed sphere's back half lies wholly behind its front half, and the two share a colour;
 // with no depth test, leaving out the back faces keeps every pixel and halves the rasterising.
@@ -42,13 +42,13 @@ void DrawWithGlut(double radius, bool solid) {
 // A context made after the old one was destroyed may reuse its address, but it holds none of its
 // lists yet when the first sphere is drawn in it, and this file is the only maker of lists.
 bool ListsBelongToCurrentContext() {
-    return glXGetCurrentContext() == listOwner && (listCount == 0 || glIsList(lists[0].list));
+    return CurrentGlContext() == listOwner && (listCount == 0 || glIsList(lists[0].list));
 }
 
 // The list for this sphere in the current context, compiled on first use; 0 when the table is full.
 GLuint ListFor(double radius, bool solid) {
     if (!ListsBelongToCurrentContext()) {
-        listOwner = glXGetCurrentContext();
+        listOwner = CurrentGlContext();
         listCount = 0;
     }
     for (std::size_t i = 0; i < listCount; ++i) {

@@ -116,6 +116,30 @@ TEST(MenuPlacement, MenusLieOnTheScreenAndSubmenusBesideTheirEntry) {
               "200x258+100+0");
 }
 
+TEST(MenuPlacement, MenusStayOnThePointersMonitor) {
+    // A tall monitor on the left and a shorter one on its right, top edges level: the X screen
+    // spans both, and holds a region below the right one that no monitor shows.
+    const Rect screen{0, 0, 3200, 1200};
+    const std::vector<Rect> monitors{{0, 0, 1920, 1200}, {1920, 0, 1280, 720}};
+    const RowLayout rows{4, 25};
+    EXPECT_EQ(Text(MonitorAt(monitors, 100, 1100, screen)), "1920x1200+0+0");
+    EXPECT_EQ(Text(MonitorAt(monitors, 1920, 0, screen)), "1280x720+1920+0");
+    EXPECT_EQ(Text(MonitorAt(monitors, 3000, 1000, screen)), "1280x720+1920+0")
+        << "in the region no monitor shows: the nearest monitor";
+    EXPECT_EQ(Text(MonitorAt({}, 3000, 1000, screen)), "3200x1200+0+0") << "no monitors reported";
+
+    // Opened low on the right monitor: shifted up onto it, not left in the region below it.
+    const Rect right = MonitorAt(monitors, 3000, 700, screen);
+    const Rect main = PlaceMenu(3000, 700, 150, 33, right);
+    EXPECT_EQ(Text(main), "150x33+3000+687");
+    EXPECT_EQ(Text(PlaceSubmenu(main, 691, rows, 200, 258, right)), "200x258+2800+462");
+    // Opened at the left monitor's right edge: the submenu flips left rather than cross over.
+    const Rect left = MonitorAt(monitors, 1900, 1000, screen);
+    const Rect edge = PlaceMenu(1900, 1000, 150, 33, left);
+    EXPECT_EQ(Text(edge), "150x33+1770+1000");
+    EXPECT_EQ(Text(PlaceSubmenu(edge, 1004, rows, 200, 258, left)), "200x258+1570+942");
+}
+
 TEST(MenuPlacement, RowsOfEqualHeightInsideTheFrameAreFoundUnderThePointer) {
     const RowLayout rows{4, 25};
     const Rect submenu{100, 100, 200, MenuHeight(rows, 10)};

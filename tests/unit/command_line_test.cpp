@@ -68,6 +68,8 @@ TEST(CommandLine, GeometryGivesASizeOnlyWithWidthAndHeight) {
         {{"orrery", "-geometry", "+0+0"}, false},
         {{"orrery", "-geometry", "800x600"}, true},
         {{"orrery", "-geometry", "320x240+30+40"}, true},
+        {{"orrery", "-geometry", "=640X480-0-0"}, true},
+        {{"orrery", "-geometry", "800x"}, false},
         {{"orrery", "-geometry"}, false},  // no value
         {{"orrery", "-display", ":1"}, false},
     };

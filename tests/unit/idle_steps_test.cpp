@@ -61,18 +61,55 @@ TEST(StepSpin, WrapsAtAFullTurnAndStillAdvancesAfterTenMillionSteps) {
     }
 }
 
-// The frame clock under a clock the test sets: a step waits out one refresh after the last began,
-// however late that one was, and a wait splits into a timer's whole milliseconds and the rest.
+// The frame clock under a clock the test sets: a step waits out one refresh after the last began
+// (at most 60 steps a second), however late that one was, and a wait splits into a timer's whole
+// milliseconds and the rest.
 FrameTime fakeNow{};
 FrameTime FakeClock() { return fakeNow; }
+
+struct PacedSecond {
+    int steps = 0;
+    int stepsInOneRefresh = 0;  // the most steps that fell within one refresh
+};
+
+// One second of the paced idle loop on a display at `hz` whose swaps do not wait for its refresh,
+// so the pacing alone keeps the steps apart: a long wait goes to a timer of whole milliseconds, a
+// short one to a sleep, then a step and its frame.
+PacedSecond RunPacedSecond(double hz) {
+    using std::chrono::milliseconds;
+    const auto refresh =
+        std::chrono::duration_cast<FrameDuration>(std::chrono::duration<double>(1.0 / hz));
+    const FrameTime start = fakeNow;
+    FrameClock clock(StepPeriod(hz), FakeClock);
+    PacedSecond second;
+    long lastRefresh = -1;
+    int inThisRefresh = 0;
+    while (fakeNow - start < std::chrono::seconds(1)) {
+        const FrameDuration wait = clock.UntilNextStep();
+        if (wait >= milliseconds(2)) {
+            fakeNow += milliseconds(FrameClock::TimerMilliseconds(wait));
+            continue;
+        }
+        fakeNow += wait;
+        clock.StepBegins();
+        ++second.steps;
+        const long refreshIndex = static_cast<long>((fakeNow - start) / refresh);
+        inThisRefresh = refreshIndex == lastRefresh ? inThisRefresh + 1 : 1;
+        second.stepsInOneRefresh = std::max(second.stepsInOneRefresh, inThisRefresh);
+        lastRefresh = refreshIndex;
+    }
+    return second;
+}
 
 TEST(FrameClock, NextStepWaitsOneRefreshAfterTheLastBegan) {
     using std::chrono::microseconds;
     using std::chrono::milliseconds;
-    EXPECT_EQ(RefreshPeriod(60.0), microseconds(16666) + std::chrono::nanoseconds(666));
-    EXPECT_EQ(RefreshPeriod(0.0), RefreshPeriod(60.0)) << "Xvfb's rate of 0 counts as 60 Hz";
-    EXPECT_EQ(RefreshPeriod(-1.0), RefreshPeriod(60.0));
-    EXPECT_EQ(RefreshPeriod(144.0), microseconds(6944) + std::chrono::nanoseconds(444));
+    EXPECT_EQ(StepPeriod(60.0), microseconds(16666) + std::chrono::nanoseconds(666));
+    EXPECT_EQ(StepPeriod(0.0), StepPeriod(60.0)) << "Xvfb's rate of 0 counts as 60 Hz";
+    EXPECT_EQ(StepPeriod(-1.0), StepPeriod(60.0));
+    EXPECT_EQ(StepPeriod(144.0), StepPeriod(60.0))
+        << "a faster display still steps 60 times a second";
+    EXPECT_EQ(StepPeriod(30.0), microseconds(33333) + std::chrono::nanoseconds(333));
 
     FrameClock clock(milliseconds(16), FakeClock);
     EXPECT_EQ(clock.UntilNextStep(), milliseconds(0)) << "the first step runs at once";
@@ -88,6 +125,19 @@ TEST(FrameClock, NextStepWaitsOneRefreshAfterTheLastBegan) {
     EXPECT_EQ(FrameClock::TimerMilliseconds(microseconds(11700)), 11u);
     EXPECT_EQ(FrameClock::TimerMilliseconds(microseconds(1999)), 1u);
     EXPECT_EQ(FrameClock::TimerMilliseconds(milliseconds(0)), 0u);
+}
+
+TEST(FrameClock, SixtyStepsASecondOnAFastDisplayOnePerRefreshOnASlowOne) {
+    const struct {
+        double hz;
+        int steps;
+    } displays[] = {{144.0, 60}, {60.0, 60}, {30.0, 30}};
+    for (const auto& display : displays) {
+        const PacedSecond second = RunPacedSecond(display.hz);
+        // One more when the last step begins a rounded-down nanosecond short of the second.
+        EXPECT_NEAR(second.steps, display.steps, 1) << display.hz << " Hz";
+        EXPECT_EQ(second.stepsInOneRefresh, 1) << display.hz << " Hz: two steps in one frame";
+    }
 }
 
 }  // namespace

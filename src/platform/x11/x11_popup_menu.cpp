@@ -1,7 +1,8 @@
 // A two-level pop-up menu for another client's window, on its own X connection: opened by a
 // button press in that window, it holds the pointer and the keyboard until a choice or a close.
-#include "input/popup_menu.h"
+#include "platform/x11/x11_popup_menu.h"
 
+#include <X11/extensions/Xrandr.h>
 #include <X11/keysym.h>
 
 #include <chrono>
@@ -47,6 +48,24 @@ Rect ScreenRect(Display* display) {
     return {0, 0, static_cast<int>(width), static_cast<int>(height)};
 }
 
+// The monitors as XRandR lists them; none from a server without RandR 1.5.
+std::vector<Rect> Monitors(Display* display) {
+    int eventBase = 0;
+    int errorBase = 0;
+    int major = 0;
+    int minor = 0;
+    if (XRRQueryExtension(display, &eventBase, &errorBase) == 0 ||
+        XRRQueryVersion(display, &major, &minor) == 0 || major * 100 + minor < 105)
+        return {};
+    int count = 0;
+    XRRMonitorInfo* listed = XRRGetMonitors(display, DefaultRootWindow(display), True, &count);
+    std::vector<Rect> monitors;
+    for (int i = 0; i < count; ++i)
+        monitors.push_back({listed[i].x, listed[i].y, listed[i].width, listed[i].height});
+    if (listed != nullptr) XRRFreeMonitors(listed);
+    return monitors;
+}
+
 const MenuWindow& SubmenuWindow(const PopupMenu& popup, int row) {
     return popup.submenus[static_cast<std::size_t>(row)];
 }
@@ -55,7 +74,7 @@ Rect SubmenuRect(const PopupMenu& popup, int row) {
     const MenuWindow& window = SubmenuWindow(popup, row);
     const int entryTop = RowTop(popup.mainRect, popup.look.rows, row);
     return PlaceSubmenu(popup.mainRect, entryTop, popup.look.rows, window.width, window.height,
-                        popup.screen);
+                        popup.monitor);
 }
 
 MenuSpot Spot(const PopupMenu& popup, int x, int y) {
@@ -230,8 +249,8 @@ bool OpenPopupMenu(PopupMenu& popup, int x, int y) {
                           &rootX, &rootY, &child);
     popup.ownerX = rootX - x;
     popup.ownerY = rootY - y;
-    popup.screen = ScreenRect(popup.display);
-    popup.mainRect = PlaceMenu(rootX, rootY, popup.main.width, popup.main.height, popup.screen);
+    popup.monitor = MonitorAt(Monitors(popup.display), rootX, rootY, ScreenRect(popup.display));
+    popup.mainRect = PlaceMenu(rootX, rootY, popup.main.width, popup.main.height, popup.monitor);
     popup.session = StartMenuSession(*popup.menu, rootX, rootY);
     // The menu may have been shifted under the pointer.
     MoveMenuPointer(popup.session, Spot(popup, rootX, rootY), rootX, rootY);

@@ -1,11 +1,11 @@
-// What the display offers for pacing: swaps that wait for its refresh, and its refresh rate.
-#include "app/display_refresh.h"
-
+// What an X display offers for pacing: swaps that wait for its refresh, and its refresh rate.
 #include <GL/glx.h>
 #include <GL/glxext.h>
 #include <X11/extensions/Xrandr.h>
 
 #include <cstring>
+
+#include "platform/window_system.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "input/menu_model.h"
-#include "input/menu_window.h"
+#include "platform/x11/x11_menu_window.h"
 
 struct PopupMenu {
     Display* display = nullptr;       // the menu's own connection
@@ -22,7 +22,8 @@ struct PopupMenu {
     // While open:
     bool open = false;
     MenuSession session;
-    Rect screen, mainRect;
+    Rect monitor;  // the one the menu opened on, which holds both menus
+    Rect mainRect;
     int ownerX = 0, ownerY = 0;           // the owner window's origin on the screen
     int shownSubmenu = -1;                // main-menu row whose submenu window is mapped
     std::array<int, 2> drawnHighlight{};  // per level, as the windows show it

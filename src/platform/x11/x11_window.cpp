@@ -1,12 +1,13 @@
-// Hands the window title to the X server as Unicode, which freeglut's Latin-1 title cannot carry.
-#include "app/window_title.h"
-
+// The X11 window: whether a display is there, the title in Unicode, and the GLX context.
 #include <GL/glx.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
 #include <cstring>
+
+#include "app/command_line.h"
+#include "platform/window_system.h"
 
 namespace {
 
@@ -33,12 +34,22 @@ void SetWmName(Display* display, Window window, const char* utf8Title) {
 
 }  // namespace
 
-void SetUnicodeWindowTitle(const char* utf8Title) {
+const char* NoWindowSystemReason(int argc, char** argv) {
+    // freeglut would report an unset DISPLAY as "failed to open display ''", which names nothing.
+    if (DisplayGiven(argc, argv)) return nullptr;
+    return "orrery: no X display: DISPLAY is not set (set it, or pass -display HOST:N)";
+}
+
+// freeglut hands the X server the title as Latin-1, which cannot carry Hangul: set it again as
+// Unicode.
+void SetWindowTitle(const char* title) {
     // freeglut's GLX contexts draw straight to the X window, so the drawable is the window.
     Display* display = glXGetCurrentDisplay();
     const GLXDrawable window = glXGetCurrentDrawable();
     if (display == nullptr || window == 0) return;
-    SetNetWmName(display, window, utf8Title);
-    SetWmName(display, window, utf8Title);
+    SetNetWmName(display, window, title);
+    SetWmName(display, window, title);
     XFlush(display);
 }
+
+const void* CurrentGlContext() { return glXGetCurrentContext(); }

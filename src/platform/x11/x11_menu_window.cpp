@@ -1,6 +1,6 @@
 // The pop-up menu's look and its X windows: an anti-aliased Xft font, the colours, and one
 // override-redirect window per menu that shows a picture drawn before the window is mapped.
-#include "input/menu_window.h"
+#include "platform/x11/x11_menu_window.h"
 
 #include <X11/Xatom.h>
 

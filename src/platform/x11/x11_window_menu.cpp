@@ -1,0 +1,65 @@
+// The GLUT window's pop-up menu on X11: the program's own two-level menu, pumped from GLUT's loop.
+#include <GL/freeglut.h>
+#include <GL/glx.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/window_system.h"
+#include "platform/x11/x11_popup_menu.h"
+
+namespace {
+
+constexpr int kPumpIntervalMs = 4;
+
+PopupMenu windowMenu;
+MenuChoice chooseEntry = nullptr;
+bool pumpScheduled = false;
+
+void PumpWindowMenu(int /*unused*/);
+
+// The menu's connection is not GLUT's, so GLUT's loop looks at it on a timer, only while open.
+void SchedulePump() {
+    if (!windowMenu.open || pumpScheduled) return;
+    pumpScheduled = true;
+    glutTimerFunc(kPumpIntervalMs, PumpWindowMenu, 0);
+}
+
+void Finish(const MenuStep& step) {
+    if (step.outcome == MenuOutcome::kChoose) chooseEntry(step.value);
+    SchedulePump();
+}
+
+void PumpWindowMenu(int /*unused*/) {
+    pumpScheduled = false;
+    Finish(PumpPopupMenu(windowMenu));
+}
+
+void FreeWindowMenu() { DestroyPopupMenu(windowMenu); }
+
+}  // namespace
+
+void CreateWindowMenu(const Menu& menu, const char* labelLanguage, MenuChoice choose) {
+    chooseEntry = choose;
+    // freeglut's GLX context draws straight to its X window, so the current drawable is the window.
+    if (!CreatePopupMenu(windowMenu, glXGetCurrentDisplay(), glXGetCurrentDrawable(), menu,
+                         labelLanguage)) {
+        std::fputs("orrery: no menu: no second connection to the X display or no font\n", stderr);
+        return;
+    }
+    if (!PopupFontCoversLabels(windowMenu)) {
+        std::fputs(
+            "orrery: no installed font has Hangul, so the menu label shows without it "
+            "(Debian: install fonts-nanum)\n",
+            stderr);
+    }
+    std::atexit(FreeWindowMenu);  // GLUT ends the process with exit() when the window closes
+}
+
+void WindowMenuButton(bool pressed, int x, int y) {
+    if (windowMenu.open) {
+        Finish(FeedPopupButton(windowMenu, pressed, x, y));
+    } else if (pressed && OpenPopupMenu(windowMenu, x, y)) {
+        SchedulePump();
+    }
+}
