@@ -26,5 +26,8 @@ set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 # Installing over an older version removes that one first, without asking when silent (/S).
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MODIFY_PATH OFF)
+# The installer is a 64-bit program like orrery.exe (NSIS's own default is 32-bit): it needs no
+# 32-bit subsystem, which a 64-bit-only Windows or wine (as the tests use) lacks.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 
 include(CPack)

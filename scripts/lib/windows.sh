@@ -6,10 +6,11 @@ WINDOWS_TOOLCHAIN="$ORRERY_ROOT/cmake/toolchain-mingw-w64-x86_64.cmake"
 FREEGLUT_PREFIX="$WINDOWS_BUILD/freeglut"
 # The cross-compiler, the installer compiler, dpkg-source (which verifies and unpacks the source
 # package) and what unpacking Debian's freeglut source needs.
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis dpkg-dev xz-utils
-                  gpgv debian-archive-keyring)
-# The Windows tests run the program under 64-bit wine on a private Xvfb.
-WINDOWS_TEST_PACKAGES=(wine wine64 xvfb fonts-nanum)
+WINDOWS_PACKAGES=(cmake g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis dpkg-dev xz-utils)
+# The Windows tests: the program and its installer under 64-bit wine on a private Xvfb, driven
+# by a native test program; fonts-nanum has the Hangul the menu's label needs.
+WINDOWS_TEST_PACKAGES=(wine wine64 xvfb fonts-nanum build-essential libx11-dev libxtst-dev
+                       libgtest-dev)
 
 # write_source_lists DIR: deb-src entries for every deb entry of the system's own apt sources,
 # with their URIs, suites, components and keys as the system has them, in DIR. The system's
@@ -116,4 +117,34 @@ windows_jobs() {
     local n
     n=$(nproc)
     echo $((n < 2 ? n : 2))
+}
+
+# The packages' names, from the version CMake configured.
+windows_package_base() {
+    local version
+    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$WINDOWS_BUILD/CMakeCache.txt")
+    echo "$WINDOWS_BUILD/Orrery-$version-win64"
+}
+
+# build_windows: freeglut, then orrery.exe in build-windows/ (Release) and its installer and zip.
+build_windows() {
+    build_freeglut
+    echo "Cross-building orrery.exe in $WINDOWS_BUILD"
+    run_logged "$WINDOWS_BUILD/configure.log" \
+        cmake -S "$ORRERY_ROOT" -B "$WINDOWS_BUILD" -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_TOOLCHAIN" \
+        -DCMAKE_BUILD_TYPE=Release
+    run_logged "$WINDOWS_BUILD/build.log" cmake --build "$WINDOWS_BUILD" -j "$(windows_jobs)"
+    echo "Packing the installer (NSIS) and the zip"
+    (cd "$WINDOWS_BUILD" && run_logged cpack-nsis.log cpack -G NSIS && run_logged cpack-zip.log cpack -G ZIP)
+}
+
+# run_windows_tests: builds the native test programs of tests/windows/ in build-windows/tests/
+# and runs them; they make a fresh wine prefix in build-windows/wine-prefix/ first.
+run_windows_tests() {
+    local tests="$WINDOWS_BUILD/tests"
+    run_logged "$WINDOWS_BUILD/tests-configure.log" \
+        cmake -S "$ORRERY_ROOT/tests/windows" -B "$tests" -DCMAKE_BUILD_TYPE=Release \
+        -DORRERY_WINDOWS_BUILD="$WINDOWS_BUILD" -DORRERY_WINDOWS_PACKAGE="$(windows_package_base)"
+    run_logged "$WINDOWS_BUILD/tests-build.log" cmake --build "$tests" -j "$(windows_jobs)"
+    (cd "$tests" && ctest --output-on-failure)
 }
