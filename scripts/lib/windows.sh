@@ -62,7 +62,9 @@ private_apt_get() {
 }
 
 # fetch_freeglut_source: Debian's freeglut source package, unpacked by dpkg-source with Debian's
-# patches applied, in build-windows/freeglut-source/; prints the unpacked folder.
+# patches applied, in build-windows/freeglut-source/; prints the unpacked folder. apt checks each
+# file against the Sources index that the archive's key signs, and dpkg-source checks the tarballs
+# against the .dsc; any mismatch stops the build.
 fetch_freeglut_source() {
     local work="$WINDOWS_BUILD/freeglut-source" tree
     tree=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'freeglut-*' 2>/dev/null | head -n 1)
@@ -71,13 +73,14 @@ fetch_freeglut_source() {
         return 0
     fi
     write_source_lists "$WINDOWS_BUILD/apt/sources.list.d"
-    private_apt_get update -qq >&2
+    run_logged "$WINDOWS_BUILD/freeglut-update.log" private_apt_get update
     mkdir -p "$work"
     # apt hands downloads to its unprivileged sandbox user, which cannot write to this folder as
     # root made it; the files are checked against the signed Sources index either way.
     local sandbox=()
     [ "$(id -u)" -eq 0 ] && sandbox=(-o APT::Sandbox::User=root)
-    (cd "$work" && private_apt_get "${sandbox[@]}" source freeglut) >&2
+    (cd "$work" && run_logged "$WINDOWS_BUILD/freeglut-fetch.log" \
+        private_apt_get "${sandbox[@]}" source freeglut)
     tree=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'freeglut-*' | head -n 1)
     [ -n "$tree" ] || { echo "apt-get source freeglut unpacked nothing in $work" >&2; return 1; }
     echo "$tree"
