@@ -1,4 +1,5 @@
-# `cpack -G DEB` in the build folder: a Debian package of what `cmake --install` installs.
+# `cpack -G DEB` in the build folder: a Debian package of what `cmake --install` installs, with
+# Debian's copyright file and changelog.
 set(ORRERY_PACKAGE_MAINTAINER "Orrery maintainers <orrery-maintainers@example.org>"
     CACHE STRING "Maintainer field of the Debian package: a name and an e-mail address")
 
@@ -19,4 +20,9 @@ set(CPACK_STRIP_FILES ON)
 # The libraries the program links, as dpkg-shlibdeps finds them, and the menu's Korean font.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-nanum")
+# One package of everything installed plus the copyright file and changelog, which only the
+# `debian` component installs.
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+set(CPACK_COMPONENTS_ALL Unspecified debian)
 include(CPack)

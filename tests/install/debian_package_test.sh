@@ -1,6 +1,7 @@
-# `cpack -G DEB`: the package holds the installed tree, its program runs from there, its control
-# fields are filled in, and Depends names the package of every shared library the program links
-# (GLUT, GL, Xft once linked, ...) and the menu's font package.
+# `cpack -G DEB`: the package holds the installed tree and Debian's copyright file and changelog,
+# its program runs from there, its control fields are filled in, Depends names the package of
+# every shared library the program links (GLUT, GL, Xft once linked, ...) and the menu's font
+# package, and lintian finds no error and no warning in it.
 # Arguments: BUILD-DIR VERSION CMAKE CPACK
 set -euo pipefail
 build="$1" version="$2" cpack="$4"
@@ -13,7 +14,19 @@ debs=("$work"/out/orrery_"$version"_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "FAIL: no orrery_${version}_*.deb" >&2; exit 1; }
 deb="${debs[0]}"
 dpkg-deb -x "$deb" "$work/root"
-check_installed_tree "$work/root" "$version"
+doc="$work/root/usr/share/doc/orrery"
+check_installed_tree "$work/root" "$version" usr/share/doc/orrery/{copyright,changelog.gz}
+
+# The copyright file carries LICENSE: its holders and, indentation and " ." lines undone, its terms.
+licence="$(dirname "$0")/../../LICENSE"
+holders=$(sed -n 's/^Copyright (c) //p' "$licence")
+grep -qxF "Copyright: $holders" "$doc/copyright" || fail "copyright does not name '$holders'"
+[ "$(sed '1,/^License: Expat$/d; s/^ //; s/^\.$//' "$doc/copyright")" = \
+  "$(sed -n '/^Permission/,$p' "$licence")" ] || fail "copyright's terms differ from LICENSE's"
+# A version raised needs a changelog entry of its own.
+logged=$(zcat "$doc/changelog.gz" | dpkg-parsechangelog -l - -S Version) ||
+    fail "changelog.gz is no Debian changelog"
+[ "$logged" = "$version" ] || fail "changelog's latest entry is $logged, not $version"
 
 [ "$(dpkg-deb -f "$deb" Package)" = orrery ] || fail "Package is not orrery"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "Version is not $version"
@@ -39,4 +52,9 @@ for library in $needed; do
     for owner in $owners; do [[ "$depended" == *" $owner "* ]] && found=1; done
     [ $found -eq 1 ] || fail "Depends names none of $(echo $owners) (for $library): $depends"
 done
+
+# Errors and warnings fail; informational tags may stay.
+if ! report=$(lintian --fail-on error,warning "$deb" 2>&1); then
+    fail "lintian:"$'\n'"$(grep -E '^[EW]: ' <<<"$report" || echo "$report")"
+fi
 exit $((failures > 0))

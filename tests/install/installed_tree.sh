@@ -6,7 +6,7 @@ EXPECTED_FILES=(
     usr/share/applications/orrery.desktop
     usr/share/icons/hicolor/48x48/apps/orrery.png
     usr/share/icons/hicolor/256x256/apps/orrery.png
-    usr/share/man/man1/orrery.1
+    usr/share/man/man1/orrery.1.gz
 )
 
 failures=0
@@ -15,13 +15,14 @@ fail() {
     failures=$((failures + 1))
 }
 
-# check_installed_tree ROOT VERSION: exactly the expected files under ROOT, installed with the
-# prefix /usr, and the program there prints its version and its usage.
+# check_installed_tree ROOT VERSION [FILE...]: exactly the expected files and the FILEs under ROOT,
+# installed with the prefix /usr, and the program there prints its version and its usage.
 check_installed_tree() {
     local root="$1" version="$2" listed out err
+    shift 2
     local program="$root/usr/bin/orrery"
     listed=$(cd "$root" && find . ! -type d | sed 's|^\./||' | sort)
-    [ "$listed" = "$(printf '%s\n' "${EXPECTED_FILES[@]}" | sort)" ] ||
+    [ "$listed" = "$(printf '%s\n' "${EXPECTED_FILES[@]}" "$@" | sort)" ] ||
         fail "installed files differ from the expected ones:"$'\n'"$listed"
     [ -x "$program" ] || { fail "no executable $program"; return; }
 
