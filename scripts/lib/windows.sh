@@ -72,15 +72,15 @@ fetch_freeglut_source() {
         echo "$tree"
         return 0
     fi
-    write_source_lists "$WINDOWS_BUILD/apt/sources.list.d"
-    run_logged "$WINDOWS_BUILD/freeglut-update.log" private_apt_get update
+    write_source_lists "$WINDOWS_BUILD/apt/sources.list.d" || return 1
+    run_logged "$WINDOWS_BUILD/freeglut-update.log" private_apt_get update || return 1
     mkdir -p "$work"
     # apt hands downloads to its unprivileged sandbox user, which cannot write to this folder as
     # root made it; the files are checked against the signed Sources index either way.
     local sandbox=()
     [ "$(id -u)" -eq 0 ] && sandbox=(-o APT::Sandbox::User=root)
     (cd "$work" && run_logged "$WINDOWS_BUILD/freeglut-fetch.log" \
-        private_apt_get "${sandbox[@]}" source freeglut)
+        private_apt_get "${sandbox[@]}" source freeglut) || return 1
     tree=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'freeglut-*' | head -n 1)
     [ -n "$tree" ] || { echo "apt-get source freeglut unpacked nothing in $work" >&2; return 1; }
     echo "$tree"
@@ -103,14 +103,14 @@ build_freeglut() {
     [ -f "$FREEGLUT_PREFIX/lib/libfreeglut_static.a" ] && return 0
     echo "freeglut for Windows: Debian's source package, built static into $FREEGLUT_PREFIX"
     local source
-    source=$(fetch_freeglut_source)
+    source=$(fetch_freeglut_source) || return 1
     # Static only, so orrery.exe carries it; no demos, desktop GL (not GLES), its own name.
     run_logged "$WINDOWS_BUILD/freeglut-configure.log" \
         cmake -S "$source" -B "$WINDOWS_BUILD/freeglut-build" \
         -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_INSTALL_PREFIX="$FREEGLUT_PREFIX" -DFREEGLUT_BUILD_SHARED_LIBS=OFF \
         -DFREEGLUT_BUILD_STATIC_LIBS=ON -DFREEGLUT_BUILD_DEMOS=OFF -DFREEGLUT_GLES=OFF \
-        -DFREEGLUT_REPLACE_GLUT=OFF -DINSTALL_PDB=OFF
+        -DFREEGLUT_REPLACE_GLUT=OFF -DINSTALL_PDB=OFF || return 1
     run_logged "$WINDOWS_BUILD/freeglut-build.log" \
         cmake --build "$WINDOWS_BUILD/freeglut-build" -j "$(windows_jobs)" --target install
 }
@@ -131,14 +131,16 @@ windows_package_base() {
 
 # build_windows: freeglut, then orrery.exe in build-windows/ (Release) and its installer and zip.
 build_windows() {
-    build_freeglut
+    build_freeglut || return 1
     echo "Cross-building orrery.exe in $WINDOWS_BUILD"
     run_logged "$WINDOWS_BUILD/configure.log" \
         cmake -S "$ORRERY_ROOT" -B "$WINDOWS_BUILD" -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_TOOLCHAIN" \
-        -DCMAKE_BUILD_TYPE=Release
-    run_logged "$WINDOWS_BUILD/build.log" cmake --build "$WINDOWS_BUILD" -j "$(windows_jobs)"
+        -DCMAKE_BUILD_TYPE=Release || return 1
+    run_logged "$WINDOWS_BUILD/build.log" \
+        cmake --build "$WINDOWS_BUILD" -j "$(windows_jobs)" || return 1
     echo "Packing the installer (NSIS) and the zip"
-    (cd "$WINDOWS_BUILD" && run_logged cpack-nsis.log cpack -G NSIS && run_logged cpack-zip.log cpack -G ZIP)
+    (cd "$WINDOWS_BUILD" && run_logged cpack-nsis.log cpack -G NSIS &&
+        run_logged cpack-zip.log cpack -G ZIP)
 }
 
 # run_windows_tests: builds the native test programs of tests/windows/ in build-windows/tests/
@@ -147,7 +149,8 @@ run_windows_tests() {
     local tests="$WINDOWS_BUILD/tests"
     run_logged "$WINDOWS_BUILD/tests-configure.log" \
         cmake -S "$ORRERY_ROOT/tests/windows" -B "$tests" -DCMAKE_BUILD_TYPE=Release \
-        -DORRERY_WINDOWS_BUILD="$WINDOWS_BUILD" -DORRERY_WINDOWS_PACKAGE="$(windows_package_base)"
-    run_logged "$WINDOWS_BUILD/tests-build.log" cmake --build "$tests" -j "$(windows_jobs)"
+        -DORRERY_WINDOWS_BUILD="$WINDOWS_BUILD" -DORRERY_WINDOWS_PACKAGE="$(windows_package_base)" ||
+        return 1
+    run_logged "$WINDOWS_BUILD/tests-build.log" cmake --build "$tests" -j "$(windows_jobs)" || return 1
     (cd "$tests" && ctest --output-on-failure)
 }
