@@ -85,10 +85,15 @@ protected:
             ADD_FAILURE() << "no menu after a right " << (hold ? "press" : "click");
             return menus;
         }
-        if (firstSight != nullptr) {  // wine maps the menu's window before it draws the menu
+        if (firstSight != nullptr) {
+            // Wine maps the menu's window before it draws the menu, which takes a moment: the
+            // first picture with text that the next one repeats.
+            Picture previous;
             PollUntil([&] {
                 *firstSight = app_->Grab(menus.front().window);
-                return MenuTextRows(*firstSight) > 0;
+                const bool drawn = MenuTextRows(*firstSight) > 0 && *firstSight == previous;
+                previous = *firstSight;
+                return drawn;
             });
         }
         const auto [x, y] = RowCentre(menus.front().box, 1, 0);
