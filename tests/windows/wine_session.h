@@ -13,7 +13,7 @@
 // status, or -1 when it did not end by itself.
 int RunWine(const std::vector<std::string>& args, const std::string& display);
 
-// Ends every process of the prefix's wine session (wine keeps helpers such as its explorer
+// Ends every process of the prefix's wine session (wine keeps processes such as its explorer
 // running for a while after a program ends), so the next test starts a session of its own.
 void EndWineSession();
 
@@ -40,7 +40,7 @@ struct ShownMenu {
     Box box;  // root coordinates
 };
 
-// Wine's menus: mapped override-redirect windows larger than the 1 x 1 helper window it keeps
+// Wine's menus: mapped override-redirect windows larger than the 1 x 1 window that wine also keeps
 // mapped, bottom first (so a submenu follows its parent).
 std::vector<ShownMenu> ShownMenus(OrreryDriver& app);
 
