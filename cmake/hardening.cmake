@@ -31,4 +31,8 @@ if(NOT WIN32)
     endif()
   endforeach()
   target_link_options(orrery_hardening INTERFACE LINKER:-z,relro,-z,now)
+else()
+  # mingw-w64 keeps the stack protector's and the fortified functions' checks in libssp, which gcc
+  # links (statically, as the Windows build links everything) when the flag is also given to it.
+  target_link_options(orrery_hardening INTERFACE -fstack-protector-strong)
 endif()

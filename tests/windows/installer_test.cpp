@@ -1,0 +1,94 @@
+// The Windows installer under wine: a silent install into a chosen folder with its Start-menu
+// shortcut, the installed program started, and a silent uninstall that leaves nothing behind.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+#include "scene_probes.h"
+#include "wine_session.h"
+#include "xvfb_server.h"
+
+namespace {
+
+const std::string kInstallDir = "C:\\Orrery-test";
+const std::string kShortcutDir = "ProgramData/Microsoft/Windows/Start Menu/Programs/Orrery";
+const char* const kUninstallKey =
+    "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orrery";
+
+bool Exists(const std::string& path) {
+    struct stat s {};
+    return stat(path.c_str(), &s) == 0;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string Installed(const std::string& name) { return DriveC("Orrery-test/" + name); }
+
+class Installer : public testing::Test {
+protected:
+    static void SetUpTestSuite() { server_ = std::make_unique<XvfbServer>(); }
+    static void TearDownTestSuite() {
+        EndWineSession();
+        server_.reset();
+    }
+    static bool UninstallEntryPresent() {
+        return RunWine({"reg", "query", kUninstallKey}, server_->display()) == 0;
+    }
+    static std::unique_ptr<XvfbServer> server_;
+};
+
+std::unique_ptr<XvfbServer> Installer::server_;
+
+TEST_F(Installer, InstallsSilentlyWithAShortcutAndAnUninstallEntry) {
+    ASSERT_EQ(RunWine({ORRERY_INSTALLER, "/S", "/D=" + kInstallDir}, server_->display()), 0)
+        << "the installer's exit status";
+    for (const char* file : {"orrery.exe", "README.md", "LICENSE", "Uninstall.exe"}) {
+        EXPECT_TRUE(Exists(Installed(file))) << "not installed: " << Installed(file);
+    }
+    for (const char* shortcut : {"Orrery.lnk", "Uninstall.lnk"}) {
+        const std::string path = DriveC(kShortcutDir + "/" + shortcut);
+        EXPECT_TRUE(Exists(path)) << "no Start-menu shortcut " << path;
+    }
+    EXPECT_TRUE(UninstallEntryPresent()) << "no entry under " << kUninstallKey;
+}
+
+// Started from the Start menu, Windows gives the console program a console window of its own;
+// started here from the installation folder it writes to the test's pipe instead.
+TEST_F(Installer, TheShortcutNamesTheInstalledProgramWhichStarts) {
+    const std::string target = kInstallDir + "\\orrery.exe";
+    EXPECT_NE(ReadFile(DriveC(kShortcutDir + "/Orrery.lnk")).find(target), std::string::npos)
+        << "the shortcut Orrery.lnk does not name " << target;
+    std::unique_ptr<OrreryDriver> app;
+    try {
+        app = std::make_unique<OrreryDriver>(WINE_COMMAND, server_->display(),
+                                             std::vector<std::string>{target});
+    } catch (const std::exception& e) {
+        FAIL() << e.what() << " after starting " << target;
+    }
+    const Box window = app->Geometry(app->window());
+    EXPECT_EQ(window.width, 1000);
+    EXPECT_EQ(window.height, 1000);
+    EXPECT_EQ(PollProbe(*app, SunAtCentre), "");
+    app.reset();
+    EndWineSession();  // before the uninstaller removes the program's folder
+}
+
+TEST_F(Installer, UninstallsSilentlyLeavingNothingBehind) {
+    ASSERT_EQ(RunWine({kInstallDir + "\\Uninstall.exe", "/S"}, server_->display()), 0)
+        << "the uninstaller's exit status";
+    // The uninstaller runs on from a copy of itself, so that it can remove its own file.
+    const std::string folder = DriveC("Orrery-test");
+    const std::string shortcuts = DriveC(kShortcutDir);
+    EXPECT_TRUE(PollUntil([&] { return !Exists(folder) && !Exists(shortcuts); }))
+        << (Exists(folder) ? "still there: " + folder + " " : "")
+        << (Exists(shortcuts) ? "still there: " + shortcuts : "");
+    EXPECT_FALSE(UninstallEntryPresent()) << "still in the registry: " << kUninstallKey;
+}
+
+}  // namespace

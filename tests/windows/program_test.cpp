@@ -1,0 +1,195 @@
+// orrery.exe under wine, driven through its window as on Windows: title and size, the overview,
+// and the native menu (Escape, click-open and click, press-drag-release).
+#include <X11/keysym.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <iostream>
+#include <memory>
+
+#include "body_views.h"
+#include "scene_probes.h"
+#include "wine_session.h"
+#include "xvfb_server.h"
+
+namespace {
+
+constexpr int kWindowPx = 1000;
+constexpr int kMinMovedPlanetPixels = 20;  // more than a star changing colour could account for
+constexpr int kRightButton = 3;
+constexpr int kLeftButton = 1;
+const std::string kStartUpOutput = "ChangeSize call, nRange=50.000000";
+const std::string kTitle = "Vornak Telqui의 태양계";
+
+std::string Describe(const std::vector<ShownMenu>& menus) {
+    std::string text = std::to_string(menus.size()) + " menu window(s)";
+    for (const ShownMenu& menu : menus) {
+        const Box& b = menu.box;
+        text += " " + std::to_string(b.width) + "x" + std::to_string(b.height) + "+" +
+                std::to_string(b.x) + "+" + std::to_string(b.y);
+    }
+    return text;
+}
+
+class WineOrrery : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        server_ = std::make_unique<XvfbServer>();
+        pointer_ = std::make_unique<Pointer>(server_->display());
+        stderr_ = std::make_unique<StderrCapture>();
+        const auto start = std::chrono::steady_clock::now();
+        app_ = std::make_unique<OrreryDriver>(WINE_COMMAND, server_->display(),
+                                              std::vector<std::string>{ORRERY_EXE});
+        stderr_->Stop();
+        firstFrameFindings_ = PollProbe(*app_, SunAtCentre);
+        const std::chrono::duration<double> firstFrame = std::chrono::steady_clock::now() - start;
+        std::cout << "wine start-up to the first frame: " << firstFrame.count() << " s\n";
+        startUpOutput_ = NextOutput(kStartUpOutput.size());
+    }
+
+    static void TearDownTestSuite() {
+        app_.reset();
+        EndWineSession();
+        stderr_.reset();
+        pointer_.reset();
+        server_.reset();
+    }
+
+    void TearDown() override {
+        EXPECT_TRUE(app_->Running()) << "the program has ended";
+        EXPECT_EQ(WithoutDisplayWarning(stderr_->Text()), "") << "unexpected stderr";
+    }
+
+    static OrreryDriver& app() { return *app_; }
+
+    // Stdout since the last call, once `length` bytes of it have come or the time is up.
+    static std::string NextOutput(std::size_t length) {
+        const std::string text = app_->ConsoleAfter(outputTaken_, length);
+        outputTaken_ += text.size();
+        return text;
+    }
+
+    static Box MainWindow() { return app_->Geometry(app_->window()); }
+
+    // The right button at the window's centre opens the menu there (held when `hold`); pointing
+    // at its one entry opens the body list. Returns the menus, the list last, and the menu as it
+    // first showed in `firstSight`.
+    static std::vector<ShownMenu> OpenBodyList(bool hold, Picture* firstSight = nullptr) {
+        const Box window = MainWindow();
+        pointer_->MoveTo(window.x + window.width / 2, window.y + window.height / 2);
+        pointer_->Press(kRightButton);
+        if (!hold) pointer_->Release(kRightButton);
+        std::vector<ShownMenu> menus;
+        PollUntil([&] { return !(menus = ShownMenus(*app_)).empty(); });
+        if (menus.empty()) {
+            ADD_FAILURE() << "no menu after a right " << (hold ? "press" : "click");
+            return menus;
+        }
+        if (firstSight != nullptr) {
+            // Wine maps the menu's window before it draws the menu, which takes a moment: the
+            // first picture with text that the next one repeats.
+            Picture previous;
+            PollUntil([&] {
+                *firstSight = app_->Grab(menus.front().window);
+                const bool drawn = MenuTextRows(*firstSight) > 0 && *firstSight == previous;
+                previous = *firstSight;
+                return drawn;
+            });
+        }
+        const auto [x, y] = RowCentre(menus.front().box, 1, 0);
+        pointer_->MoveTo(x, y);
+        PollUntil([&] { return (menus = ShownMenus(*app_)).size() >= 2; });
+        EXPECT_EQ(menus.size(), 2u)
+            << "expected the menu and its body list, observed " << Describe(menus);
+        return menus;
+    }
+
+    static bool MenusClosed() {
+        return PollUntil([] { return ShownMenus(*app_).empty(); });
+    }
+
+    static std::string CloseUpFindings(const char* name) {
+        const BodyView& body = kBodyViews[static_cast<std::size_t>(BodyIndex(name))];
+        return PollProbe(*app_, [&](const Picture& p) {
+            return CloseUpOf(p, body, false, kWindowPx, kWindowPx);
+        });
+    }
+
+    static std::unique_ptr<XvfbServer> server_;
+    static std::unique_ptr<Pointer> pointer_;
+    static std::unique_ptr<StderrCapture> stderr_;
+    static std::unique_ptr<OrreryDriver> app_;
+    static std::string firstFrameFindings_, startUpOutput_;
+    static std::size_t outputTaken_;
+};
+
+std::unique_ptr<XvfbServer> WineOrrery::server_;
+std::unique_ptr<Pointer> WineOrrery::pointer_;
+std::unique_ptr<StderrCapture> WineOrrery::stderr_;
+std::unique_ptr<OrreryDriver> WineOrrery::app_;
+std::string WineOrrery::firstFrameFindings_, WineOrrery::startUpOutput_;
+std::size_t WineOrrery::outputTaken_ = 0;
+
+TEST_F(WineOrrery, OpensItsWindowAtTheSizeAskedWithTheKoreanTitle) {
+    EXPECT_EQ(startUpOutput_, kStartUpOutput);
+    const Box window = MainWindow();
+    EXPECT_EQ(window.width, kWindowPx);
+    EXPECT_EQ(window.height, kWindowPx);
+    // Wine passes the title to X once the program has set it in UTF-16.
+    std::pair<std::string, std::string> title;
+    PollUntil([&] { return (title = app().Property("_NET_WM_NAME")).second == kTitle; });
+    EXPECT_EQ(title, std::make_pair(std::string("UTF8_STRING"), kTitle));
+}
+
+TEST_F(WineOrrery, ShowsTheSunAtTheCentreAndThePlanetsMove) {
+    EXPECT_EQ(firstFrameFindings_, "");
+    const Picture first = app().Grab();
+    int moved = 0;
+    EXPECT_TRUE(PollUntil([&] {
+        return (moved = MovedPlanetPixels(first, app().Grab())) >= kMinMovedPlanetPixels;
+    })) << "the planets do not move: "
+        << moved << " planet pixels changed, expected at least " << kMinMovedPlanetPixels;
+}
+
+TEST_F(WineOrrery, ShowsTheKoreanLabelAndEscapeClosesTheMenuWithoutAChoice) {
+    Picture firstSight;
+    const std::vector<ShownMenu> menus = OpenBodyList(false, &firstSight);
+    ASSERT_EQ(menus.size(), 2u);
+    EXPECT_EQ(HangulLabelFindings(firstSight), Failures{})
+        << "the menu's label, in wine's menu font linked to a Korean one";
+    // Windows closes one menu level per Escape.
+    for (int level = 0; level < 2 && !ShownMenus(app()).empty(); ++level) {
+        app().TypeKey(XK_Escape);
+        PollUntil([&] { return ShownMenus(app()).size() < menus.size() - level; });
+    }
+    EXPECT_TRUE(MenusClosed()) << "after two Escapes: " << Describe(ShownMenus(app()));
+    // The program's loop runs again, so a choice would have been printed by now.
+    EXPECT_TRUE(app().WaitForFreshFrames(2)) << "the animation does not go on";
+    EXPECT_EQ(app().Console(), kStartUpOutput);
+    EXPECT_EQ(PollProbe(app(), SunAtCentre), "") << "still the overview";
+}
+
+TEST_F(WineOrrery, ClickingEarthInTheOpenedMenuShowsItsCloseUp) {
+    const std::vector<ShownMenu> menus = OpenBodyList(false);
+    ASSERT_EQ(menus.size(), 2u);
+    const auto [x, y] = RowCentre(menus.back().box, OrreryDriver::kBodyEntries, BodyIndex("Earth"));
+    pointer_->MoveTo(x, y);
+    pointer_->Press(kLeftButton);
+    pointer_->Release(kLeftButton);
+    EXPECT_EQ(NextOutput(std::string("5 select \r\n").size()), "5 select \r\n");
+    EXPECT_TRUE(MenusClosed()) << Describe(ShownMenus(app()));
+    EXPECT_EQ(CloseUpFindings("Earth"), "");
+}
+
+TEST_F(WineOrrery, ReleasingTheHeldButtonOnPlutoShowsItsCloseUp) {
+    const std::vector<ShownMenu> menus = OpenBodyList(true);
+    ASSERT_EQ(menus.size(), 2u);
+    const auto [x, y] = RowCentre(menus.back().box, OrreryDriver::kBodyEntries, BodyIndex("Pluto"));
+    pointer_->MoveTo(x, y);
+    pointer_->Release(kRightButton);
+    EXPECT_EQ(NextOutput(std::string("11 select \r\n").size()), "11 select \r\n");
+    EXPECT_TRUE(MenusClosed()) << Describe(ShownMenus(app()));
+    EXPECT_EQ(CloseUpFindings("Pluto"), "");
+}
+
+}  // namespace
