@@ -115,6 +115,21 @@ protected:
         });
     }
 
+    // The pointer onto body `name`'s row of the body list, the last of `menus`.
+    static void PointAtBody(const std::vector<ShownMenu>& menus, const char* name) {
+        const auto [x, y] =
+            RowCentre(menus.back().box, OrreryDriver::kBodyEntries, BodyIndex(name));
+        pointer_->MoveTo(x, y);
+    }
+
+    // After a choice of body `name`: its console line, the menus gone and its close-up shown.
+    static void ExpectChosen(const char* name, int value) {
+        const std::string line = std::to_string(value) + " select \r\n";
+        EXPECT_EQ(NextOutput(line.size()), line);
+        EXPECT_TRUE(MenusClosed()) << Describe(ShownMenus(*app_));
+        EXPECT_EQ(CloseUpFindings(name), "");
+    }
+
     static std::unique_ptr<XvfbServer> server_;
     static std::unique_ptr<Pointer> pointer_;
     static std::unique_ptr<StderrCapture> stderr_;
@@ -172,24 +187,18 @@ TEST_F(WineOrrery, ShowsTheKoreanLabelAndEscapeClosesTheMenuWithoutAChoice) {
 TEST_F(WineOrrery, ClickingEarthInTheOpenedMenuShowsItsCloseUp) {
     const std::vector<ShownMenu> menus = OpenBodyList(false);
     ASSERT_EQ(menus.size(), 2u);
-    const auto [x, y] = RowCentre(menus.back().box, OrreryDriver::kBodyEntries, BodyIndex("Earth"));
-    pointer_->MoveTo(x, y);
+    PointAtBody(menus, "Earth");
     pointer_->Press(kLeftButton);
     pointer_->Release(kLeftButton);
-    EXPECT_EQ(NextOutput(std::string("5 select \r\n").size()), "5 select \r\n");
-    EXPECT_TRUE(MenusClosed()) << Describe(ShownMenus(app()));
-    EXPECT_EQ(CloseUpFindings("Earth"), "");
+    ExpectChosen("Earth", 5);
 }
 
 TEST_F(WineOrrery, ReleasingTheHeldButtonOnPlutoShowsItsCloseUp) {
     const std::vector<ShownMenu> menus = OpenBodyList(true);
     ASSERT_EQ(menus.size(), 2u);
-    const auto [x, y] = RowCentre(menus.back().box, OrreryDriver::kBodyEntries, BodyIndex("Pluto"));
-    pointer_->MoveTo(x, y);
+    PointAtBody(menus, "Pluto");
     pointer_->Release(kRightButton);
-    EXPECT_EQ(NextOutput(std::string("11 select \r\n").size()), "11 select \r\n");
-    EXPECT_TRUE(MenusClosed()) << Describe(ShownMenus(app()));
-    EXPECT_EQ(CloseUpFindings("Pluto"), "");
+    ExpectChosen("Pluto", 11);
 }
 
 }  // namespace
