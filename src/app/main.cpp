@@ -23,10 +23,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", reason);
         return 1;
     }
-    const bool sizeGiven = GeometryGivesSize(argc, argv);
+    // -geometry WxH wins over the first size.
+    const int sidePx =
+        GeometryGivesSize(argc, argv) ? 0 : FirstWindowSidePx(argc, argv, kWindowSizePx);
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    if (!sizeGiven) glutInitWindowSize(kWindowSizePx, kWindowSizePx);  // -geometry WxH wins
+    if (sidePx > 0) glutInitWindowSize(sidePx, sidePx);
     glutCreateWindow(kWindowTitle);
     SetWindowTitle(kWindowTitle);
     RequestSyncedSwaps();

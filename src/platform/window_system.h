@@ -7,6 +7,11 @@
 // glutInit, which would otherwise end the process with a message that names nothing.
 const char* NoWindowSystemReason(int argc, char** argv);
 
+// The side in pixels of the first window, a square: `sidePx` as the system scales a program's
+// window, but never larger than the work area of the monitor it opens on holds, frame included.
+// Asked before glutInit, with the same arguments.
+int FirstWindowSidePx(int argc, char** argv, int sidePx);
+
 // Shows the UTF-8 `title` on the current GLUT window whatever the system's own code page.
 void SetWindowTitle(const char* title);
 

@@ -9,6 +9,8 @@ HWND CurrentGlutWindow() { return WindowFromDC(wglGetCurrentDC()); }
 // Windows has its desktop whenever a program runs.
 const char* NoWindowSystemReason(int /*argc*/, char** /*argv*/) { return nullptr; }
 
+int FirstWindowSidePx(int /*argc*/, char** /*argv*/, int sidePx) { return sidePx; }
+
 // freeglut registers an ANSI window class, so SetWindowTextW would narrow the title through the
 // system's ANSI code page; the Unicode default procedure stores it as given, on every locale.
 void SetWindowTitle(const char* title) {

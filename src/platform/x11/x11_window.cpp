@@ -40,6 +40,8 @@ const char* NoWindowSystemReason(int argc, char** argv) {
     return "orrery: no X display: DISPLAY is not set (set it, or pass -display HOST:N)";
 }
 
+int FirstWindowSidePx(int /*argc*/, char** /*argv*/, int sidePx) { return sidePx; }
+
 // freeglut hands the X server the title as Latin-1, which cannot carry Hangul: set it again as
 // Unicode.
 void SetWindowTitle(const char* title) {
