@@ -15,12 +15,10 @@ FrameDuration StepPeriod(double refreshHz) {
     return std::chrono::duration_cast<FrameDuration>(std::chrono::duration<double>(1.0 / hz));
 }
 
-FrameDuration FrameClock::UntilNextStep() const {
-    if (lastStep_ == FrameTime::min()) return FrameDuration::zero();
-    return std::max(FrameDuration::zero(), lastStep_ + period_ - now_());
+FrameTime FrameClock::NextStepAt() const {
+    return lastStep_ == FrameTime::min() ? now_() : lastStep_ + period_;
 }
 
-unsigned FrameClock::TimerMilliseconds(FrameDuration wait) {
-    return static_cast<unsigned>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(wait).count());
+FrameDuration FrameClock::UntilNextStep() const {
+    return std::max(FrameDuration::zero(), NextStepAt() - now_());
 }

@@ -18,14 +18,12 @@ public:
     explicit FrameClock(FrameDuration period, Now now = std::chrono::steady_clock::now)
         : period_(period), now_(now) {}
 
+    // When the next step may begin: one period after the last began, or now before any step.
+    [[nodiscard]] FrameTime NextStepAt() const;
     // How long the next step still has to wait; zero once it may begin (and before any step).
     [[nodiscard]] FrameDuration UntilNextStep() const;
     // Records that a step begins now.
     void StepBegins() { lastStep_ = now_(); }
-
-    // Splits a wait into the whole milliseconds a GLUT timer can wait, firing up to a millisecond
-    // early, and leaves the rest (under two milliseconds) to a short sleep.
-    static unsigned TimerMilliseconds(FrameDuration wait);
 
 private:
     FrameDuration period_;

@@ -10,8 +10,9 @@ void StartFramePacing(double refreshHz);
 // A frame names the idle step that animates what it shows; the step runs once its time comes.
 void RegisterIdleStep(IdleStep step);
 
-// Whether GLUT last reported the window unmapped or fully covered: then nothing is drawn.
+// Whether the window was last reported unseen: then nothing is drawn.
 bool WindowHidden();
 
-// GLUT window-status callback: a hidden window gets no steps; shown again, it asks for a frame.
-void WindowStatusChanged(int status);
+// The window became unseen (unmapped, fully covered, minimised, a hidden page) or seen again:
+// a hidden window gets no steps; shown again, it asks for a frame.
+void WindowVisibilityChanged(bool hidden);

@@ -1,5 +1,5 @@
 // Orrery: the Sun and nine planets in one GLUT window, an overview and a close-up per body.
-#include <GL/freeglut.h>
+#include <GL/glut.h>
 
 #include <cstdio>
 
@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     glutMotionFunc(MouseDrag);
     glutSpecialFunc(SpecialKeyDown);
     glutKeyboardFunc(KeyDown);
-    glutWindowStatusFunc(WindowStatusChanged);
+    WatchWindow(WindowVisibilityChanged);
     glutMainLoop();
     return 0;
 }

@@ -1,5 +1,8 @@
-// What differs between window systems; each system's folder (x11/, win32/) implements all of it.
+// What differs between window systems; each system's folder implements all of it: x11/ and win32/
+// with desktop/ (what the two share through freeglut's loop), and web/ for the browser.
 #pragma once
+
+#include <chrono>
 
 #include "input/menu_model.h"
 
@@ -22,9 +25,20 @@ bool RequestSyncedSwaps();
 // The refresh rate in Hz of the display showing the current GLUT window, 0 when it is not known.
 double DisplayRefreshHz();
 
-// The current GL context, for comparison only: GL objects such as display lists belong to the
-// context that made them.
-const void* CurrentGlContext();
+// Tells `shownOrHidden` whenever the window stops being seen (unmapped, fully covered, minimised,
+// a page in a hidden tab) or is seen again. Size changes reach GLUT's reshape callback; in the
+// browser, where the page decides the canvas's size, this also keeps the drawing buffer matched
+// to it.
+using VisibilityChange = void (*)(bool hidden);
+void WatchWindow(VisibilityChange shownOrHidden);
+
+// Calls `call` once, no earlier than `due` and when the window system is ready for the next frame:
+// from GLUT's idle loop on the desktop, in an animation frame in the browser, never by busy
+// waiting. A new call replaces one not yet made.
+using FrameCall = void (*)();
+void CallForNextFrame(std::chrono::steady_clock::time_point due, FrameCall call);
+// Drops the call arranged and not yet made, if any.
+void CancelFrameCall();
 
 // The pop-up menu of the current GLUT window. `menu` must outlive the program's window; a choice
 // calls `choose` with the chosen entry's value, once. Whatever the user should know (no menu, no

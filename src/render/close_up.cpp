@@ -1,12 +1,12 @@
 // The close-up: one body as a large wire sphere spinning about its tilted green axis.
 #include "render/close_up.h"
 
-#include <GL/freeglut.h>
+#include <GL/glut.h>
 #include <GL/glu.h>
 
 #include "animation/frame_pacing.h"
 #include "animation/idle_steps.h"
-#include "render/sphere_lists.h"
+#include "render/sphere_mesh.h"
 #include "scene/scene_state.h"
 
 namespace {

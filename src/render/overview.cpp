@@ -1,11 +1,11 @@
 // The overview: star field, Sun, floor grid and the nine planets under the user's rotation.
 #include "render/overview.h"
 
-#include <GL/freeglut.h>
+#include <GL/glut.h>
 
 #include "animation/frame_pacing.h"
 #include "animation/idle_steps.h"
-#include "render/sphere_lists.h"
+#include "render/sphere_mesh.h"
 #include "render/star_field.h"
 #include "scene/scene_state.h"
 

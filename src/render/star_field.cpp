@@ -76,9 +76,11 @@ bool CanReachView(const Star& star, const ClipTransform& toClip) {
     return true;
 }
 
+// The outline is convex, so a fan from its anchor covers exactly the pixels the polygon would;
+// WebGL has no polygons.
 void DrawStar(const Star& star) {
     glColor3ub(star.red, star.green, star.blue);
-    glBegin(GL_POLYGON);
+    glBegin(GL_TRIANGLE_FAN);
     for (const Offset& o : kStarOutline) {
         glVertex2f(static_cast<float>(star.x + o.dx), static_cast<float>(star.y + o.dy));
     }

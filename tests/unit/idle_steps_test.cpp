@@ -87,7 +87,7 @@ PacedSecond RunPacedSecond(double hz) {
     while (fakeNow - start < std::chrono::seconds(1)) {
         const FrameDuration wait = clock.UntilNextStep();
         if (wait >= milliseconds(2)) {
-            fakeNow += milliseconds(FrameClock::TimerMilliseconds(wait));
+            fakeNow += std::chrono::duration_cast<milliseconds>(wait);  // fires up to 1 ms early
             continue;
         }
         fakeNow += wait;
@@ -121,10 +121,6 @@ TEST(FrameClock, NextStepWaitsOneRefreshAfterTheLastBegan) {
     EXPECT_EQ(clock.UntilNextStep(), milliseconds(0));
     clock.StepBegins();
     EXPECT_EQ(clock.UntilNextStep(), milliseconds(16)) << "no catching up on missed steps";
-
-    EXPECT_EQ(FrameClock::TimerMilliseconds(microseconds(11700)), 11u);
-    EXPECT_EQ(FrameClock::TimerMilliseconds(microseconds(1999)), 1u);
-    EXPECT_EQ(FrameClock::TimerMilliseconds(milliseconds(0)), 0u);
 }
 
 TEST(FrameClock, SixtyStepsASecondOnAFastDisplayOnePerRefreshOnASlowOne) {

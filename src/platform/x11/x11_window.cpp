@@ -53,5 +53,3 @@ void SetWindowTitle(const char* title) {
     SetWmName(display, window, title);
     XFlush(display);
 }
-
-const void* CurrentGlContext() { return glXGetCurrentContext(); }

@@ -1,4 +1,4 @@
-// GLUT's sphere meshes compiled once per GL context into display lists, so frames only replay them.
+// GLUT's sphere meshes, built here once per radius so every platform draws the same vertices.
 #pragma once
 
 // Draws what glutSolidSphere(radius, kSphereSlices, kSphereStacks) draws.

@@ -1,0 +1,186 @@
+// GLUT's sphere meshes, built here once per radius so every platform draws the same vertices.
+//
+// The vertices are freeglut's, computed with its single-precision steps: the poles on z and
+// kSphereStacks - 1 rings of kSphereSlices vertices between them. The solid sphere is one
+// triangle strip per stack, the wire sphere a line strip per meridian and a loop per parallel,
+// all from client-side arrays, which every GL this program runs on (and WebGL's emulation of the
+// fixed-function pipeline) draws.
+#include "render/sphere_mesh.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "scene/body_catalogue.h"
+
+namespace {
+
+constexpr std::size_t kSlices = kSphereSlices;
+constexpr std::size_t kStacks = kSphereStacks;
+constexpr std::size_t kVertexCount = kSlices * (kStacks - 1) + 2;  // the rings and the two poles
+constexpr auto kSouthPole = static_cast<GLushort>(kVertexCount - 1);
+constexpr std::size_t kStripLength = (kSlices + 1) * 2;  // indices per stack, closing the ring
+constexpr std::size_t kMeridianLength = kStacks + 1;     // pole, rings, pole
+constexpr float kPi = 3.14159265358979323846f;
+
+using Vertices = std::array<GLfloat, kVertexCount * 3>;
+using SolidIndices = std::array<GLushort, kStripLength * kStacks>;
+using MeridianIndices = std::array<GLushort, kMeridianLength * kSlices>;
+using ParallelIndices = std::array<GLushort, kSlices*(kStacks - 1)>;
+
+struct CircleTable {
+    std::array<GLfloat, std::max(kSlices, kStacks)> sin{}, cos{};
+};
+
+// sin and cos at `count` equal steps of `turn` radians, as freeglut tabulates them: a float
+// angle step and the sine of each float multiple, exact at 0.
+CircleTable Circle(float turn, float count) {
+    CircleTable table;
+    const float step = turn / count;
+    table.cos[0] = 1.0f;
+    for (std::size_t i = 1; i < table.sin.size(); ++i) {
+        const auto angle = static_cast<double>(step * static_cast<float>(i));
+        table.sin[i] = static_cast<GLfloat>(std::sin(angle));
+        table.cos[i] = static_cast<GLfloat>(std::cos(angle));
+    }
+    return table;
+}
+
+Vertices SphereVertices(GLfloat radius) {
+    const CircleTable around = Circle(2.0f * kPi, -static_cast<float>(kSlices));  // as GLUT turns
+    const CircleTable down = Circle(kPi, static_cast<float>(kStacks));  // from the north pole
+    Vertices v{};
+    std::size_t at = 0;
+    const auto put = [&v, &at](GLfloat x, GLfloat y, GLfloat z) {
+        v[at++] = x;
+        v[at++] = y;
+        v[at++] = z;
+    };
+    put(0.0f, 0.0f, radius);
+    for (std::size_t stack = 1; stack < kStacks; ++stack) {
+        for (std::size_t slice = 0; slice < kSlices; ++slice) {
+            const GLfloat x = around.cos[slice] * down.sin[stack];
+            const GLfloat y = around.sin[slice] * down.sin[stack];
+            put(x * radius, y * radius, down.cos[stack] * radius);
+        }
+    }
+    put(0.0f, 0.0f, -radius);
+    return v;
+}
+
+// Ring 0 lies next to the north pole, vertex 0.
+GLushort RingVertex(std::size_t ring, std::size_t slice) {
+    return static_cast<GLushort>(1 + ring * kSlices + slice % kSlices);
+}
+
+// One strip per stack, each closing its ring: the north cap, the bands, the south cap.
+const SolidIndices& SolidStrips() {
+    static const SolidIndices strips = [] {
+        SolidIndices s{};
+        std::size_t at = 0;
+        for (std::size_t slice = 0; slice <= kSlices; ++slice) {
+            s[at++] = RingVertex(0, slice);
+            s[at++] = 0;
+        }
+        for (std::size_t ring = 1; ring < kStacks - 1; ++ring) {
+            for (std::size_t slice = 0; slice <= kSlices; ++slice) {
+                s[at++] = RingVertex(ring, slice);
+                s[at++] = RingVertex(ring - 1, slice);
+            }
+        }
+        for (std::size_t slice = 0; slice <= kSlices; ++slice) {
+            s[at++] = kSouthPole;
+            s[at++] = RingVertex(kStacks - 2, slice);
+        }
+        return s;
+    }();
+    return strips;
+}
+
+// Each meridian from pole to pole.
+const MeridianIndices& Meridians() {
+    static const MeridianIndices meridians = [] {
+        MeridianIndices m{};
+        std::size_t at = 0;
+        for (std::size_t slice = 0; slice < kSlices; ++slice) {
+            m[at++] = 0;
+            for (std::size_t ring = 0; ring < kStacks - 1; ++ring)
+                m[at++] = RingVertex(ring, slice);
+            m[at++] = kSouthPole;
+        }
+        return m;
+    }();
+    return meridians;
+}
+
+// Each parallel, a closed ring.
+const ParallelIndices& Parallels() {
+    static const ParallelIndices parallels = [] {
+        ParallelIndices p{};
+        std::size_t at = 0;
+        for (std::size_t ring = 0; ring < kStacks - 1; ++ring) {
+            for (std::size_t slice = 0; slice < kSlices; ++slice) p[at++] = RingVertex(ring, slice);
+        }
+        return p;
+    }();
+    return parallels;
+}
+
+struct SphereMesh {
+    GLfloat radius = 0.0f;
+    Vertices vertices{};
+};
+
+// The overview's ten radii and the close-up's one, with room to spare; no allocation per frame.
+constexpr std::size_t kMaxMeshes = 16;
+std::array<SphereMesh, kMaxMeshes> meshes;
+std::size_t meshCount = 0;
+
+// GLUT takes the radius as a double and builds its sphere in single precision.
+const Vertices& MeshFor(double radius) {
+    const auto r = static_cast<GLfloat>(radius);
+    for (std::size_t i = 0; i < meshCount; ++i) {
+        if (meshes[i].radius == r) return meshes[i].vertices;
+    }
+    SphereMesh& mesh = meshes[meshCount < kMaxMeshes ? meshCount++ : kMaxMeshes - 1];
+    mesh = {r, SphereVertices(r)};
+    return mesh.vertices;
+}
+
+// glDrawElements once per part of `partLength` indices, as GLUT draws its parts.
+template <std::size_t N>
+void DrawParts(GLenum mode, const std::array<GLushort, N>& indices, std::size_t partLength) {
+    for (std::size_t first = 0; first < N; first += partLength) {
+        glDrawElements(mode, static_cast<GLsizei>(partLength), GL_UNSIGNED_SHORT, &indices[first]);
+    }
+}
+
+class VertexArray {
+public:
+    explicit VertexArray(const Vertices& vertices) {
+        glEnableClientState(GL_VERTEX_ARRAY);
+        glVertexPointer(3, GL_FLOAT, 0, vertices.data());
+    }
+    ~VertexArray() { glDisableClientState(GL_VERTEX_ARRAY); }
+    VertexArray(const VertexArray&) = delete;
+    VertexArray& operator=(const VertexArray&) = delete;
+};
+
+}  // namespace
+
+// A closed sphere's back half lies wholly behind its front half, and the two share a colour;
+// with no depth test, leaving out the back faces keeps every pixel and halves the rasterising.
+void DrawSolidSphere(double radius) {
+    const VertexArray sphere(MeshFor(radius));
+    glEnable(GL_CULL_FACE);
+    DrawParts(GL_TRIANGLE_STRIP, SolidStrips(), kStripLength);
+    glDisable(GL_CULL_FACE);
+}
+
+void DrawWireSphere(double radius) {
+    const VertexArray sphere(MeshFor(radius));
+    DrawParts(GL_LINE_STRIP, Meridians(), kMeridianLength);
+    DrawParts(GL_LINE_LOOP, Parallels(), kSlices);
+}
