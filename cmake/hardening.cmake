@@ -7,7 +7,9 @@ include(CheckCXXCompilerFlag)
 include(CheckPIESupported)
 
 add_library(orrery_hardening INTERFACE)
-if(ORRERY_SANITIZE)
+# The browser build has none of these to gain: WebAssembly has no native stack to smash, no C
+# library that fortifies and no ELF loader; the browser's sandbox holds it.
+if(ORRERY_SANITIZE OR EMSCRIPTEN)
   return()
 endif()
 

@@ -1,8 +1,8 @@
 // The close-up: one body as a large wire sphere spinning about its tilted green axis.
 #include "render/close_up.h"
 
-#include <GL/glut.h>
 #include <GL/glu.h>
+#include <GL/glut.h>
 
 #include "animation/frame_pacing.h"
 #include "animation/idle_steps.h"
@@ -11,7 +11,9 @@
 
 namespace {
 
-constexpr double kAxisHalfLength = 55.0;  // scene units, 25 beyond each pole
+// Every coordinate drawn here is a whole number, exact in single precision, which is all GL keeps
+// of a vertex and all WebGL takes.
+constexpr float kAxisHalfLength = 55.0f;  // scene units, 25 beyond each pole
 
 // GLUT builds its sphere with the poles on z; a quarter turn about x puts the north pole at +y,
 // where the spin axis runs, so the meridians meet where the green line leaves the sphere.
@@ -27,8 +29,8 @@ void LookAtSunFromBehind() {
 void DrawSpinAxis() {
     glBegin(GL_LINES);
     glColor3ub(0, 255, 0);
-    glVertex3d(0.0, -kAxisHalfLength, 0.0);
-    glVertex3d(0.0, kAxisHalfLength, 0.0);
+    glVertex3f(0.0f, -kAxisHalfLength, 0.0f);
+    glVertex3f(0.0f, kAxisHalfLength, 0.0f);
     glEnd();
 }
 

@@ -11,9 +11,10 @@
 
 namespace {
 
-constexpr double kGridHalfSize = 50.0;  // scene units
-constexpr double kGridSpacing = 10.0;   // scene units
-constexpr double kGridHeight = -10.0;   // scene units below the Sun's centre
+// Whole numbers, exact in single precision, which is all GL keeps of a vertex and all WebGL takes.
+constexpr float kGridHalfSize = 50.0f;  // scene units
+constexpr float kGridSpacing = 10.0f;   // scene units
+constexpr float kGridHeight = -10.0f;   // scene units below the Sun's centre
 
 void DrawSun() {
     const Rgb c = Sun().overviewColour;
@@ -24,12 +25,12 @@ void DrawSun() {
 // Drawn in the colour left by the Sun.
 void DrawFloorGrid() {
     for (int line = 0; line <= 10; ++line) {
-        const double c = kGridHalfSize - line * kGridSpacing;
+        const float c = kGridHalfSize - static_cast<float>(line) * kGridSpacing;
         glBegin(GL_LINES);
-        glVertex3d(c, kGridHeight, kGridHalfSize);
-        glVertex3d(c, kGridHeight, -kGridHalfSize);
-        glVertex3d(kGridHalfSize, kGridHeight, c);
-        glVertex3d(-kGridHalfSize, kGridHeight, c);
+        glVertex3f(c, kGridHeight, kGridHalfSize);
+        glVertex3f(c, kGridHeight, -kGridHalfSize);
+        glVertex3f(kGridHalfSize, kGridHeight, c);
+        glVertex3f(-kGridHalfSize, kGridHeight, c);
         glEnd();
     }
 }

@@ -3,8 +3,8 @@
 // The vertices are freeglut's, computed with its single-precision steps: the poles on z and
 // kSphereStacks - 1 rings of kSphereSlices vertices between them. The solid sphere is one
 // triangle strip per stack, the wire sphere a line strip per meridian and a loop per parallel,
-// all from client-side arrays, which every GL this program runs on (and WebGL's emulation of the
-// fixed-function pipeline) draws.
+// each part drawn from a client-side array of its own, which every GL this program runs on
+// draws, WebGL's emulation of the fixed-function pipeline included.
 #include "render/sphere_mesh.h"
 
 #include <GL/gl.h>
@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "scene/body_catalogue.h"
 
@@ -128,59 +129,74 @@ const ParallelIndices& Parallels() {
     return parallels;
 }
 
+// The vertices of every part in drawing order, each part whole in itself: a WebGL emulation of
+// client-side arrays uploads only the first `count` vertices a draw names, so parts cannot share.
+template <std::size_t N>
+std::vector<GLfloat> Unfold(const Vertices& vertices, const std::array<GLushort, N>& indices,
+                            std::vector<GLfloat> into = {}) {
+    for (const GLushort index : indices) {
+        const auto* vertex = &vertices[std::size_t{index} * 3];
+        into.insert(into.end(), vertex, vertex + 3);
+    }
+    return into;
+}
+
 struct SphereMesh {
     GLfloat radius = 0.0f;
-    Vertices vertices{};
+    bool solid = false;
+    std::vector<GLfloat> parts;
 };
 
-// The overview's ten radii and the close-up's one, with room to spare; no allocation per frame.
+// The overview's ten radii and the close-up's one, with room to spare; nothing is allocated once
+// each has been drawn.
 constexpr std::size_t kMaxMeshes = 16;
 std::array<SphereMesh, kMaxMeshes> meshes;
 std::size_t meshCount = 0;
 
 // GLUT takes the radius as a double and builds its sphere in single precision.
-const Vertices& MeshFor(double radius) {
+const std::vector<GLfloat>& MeshFor(double radius, bool solid) {
     const auto r = static_cast<GLfloat>(radius);
     for (std::size_t i = 0; i < meshCount; ++i) {
-        if (meshes[i].radius == r) return meshes[i].vertices;
+        if (meshes[i].radius == r && meshes[i].solid == solid) return meshes[i].parts;
     }
+    const Vertices vertices = SphereVertices(r);
     SphereMesh& mesh = meshes[meshCount < kMaxMeshes ? meshCount++ : kMaxMeshes - 1];
-    mesh = {r, SphereVertices(r)};
-    return mesh.vertices;
+    mesh.radius = r;
+    mesh.solid = solid;
+    mesh.parts = solid ? Unfold(vertices, SolidStrips())
+                       : Unfold(vertices, Parallels(), Unfold(vertices, Meridians()));
+    return mesh.parts;
 }
 
-// glDrawElements once per part of `partLength` indices, as GLUT draws its parts.
-template <std::size_t N>
-void DrawParts(GLenum mode, const std::array<GLushort, N>& indices, std::size_t partLength) {
-    for (std::size_t first = 0; first < N; first += partLength) {
-        glDrawElements(mode, static_cast<GLsizei>(partLength), GL_UNSIGNED_SHORT, &indices[first]);
+// Draws `count` parts of `length` vertices each, the first at `vertices`; returns where the next
+// parts begin.
+const GLfloat* DrawParts(const GLfloat* vertices, GLenum mode, std::size_t count,
+                         std::size_t length) {
+    for (std::size_t part = 0; part < count; ++part, vertices += length * 3) {
+        glVertexPointer(3, GL_FLOAT, 0, vertices);
+        glDrawArrays(mode, 0, static_cast<GLsizei>(length));
     }
+    return vertices;
 }
-
-class VertexArray {
-public:
-    explicit VertexArray(const Vertices& vertices) {
-        glEnableClientState(GL_VERTEX_ARRAY);
-        glVertexPointer(3, GL_FLOAT, 0, vertices.data());
-    }
-    ~VertexArray() { glDisableClientState(GL_VERTEX_ARRAY); }
-    VertexArray(const VertexArray&) = delete;
-    VertexArray& operator=(const VertexArray&) = delete;
-};
 
 }  // namespace
 
 // A closed sphere's back half lies wholly behind its front half, and the two share a colour;
 // with no depth test, leaving out the back faces keeps every pixel and halves the rasterising.
 void DrawSolidSphere(double radius) {
-    const VertexArray sphere(MeshFor(radius));
+    const GLfloat* strips = MeshFor(radius, true).data();
+    glEnableClientState(GL_VERTEX_ARRAY);
     glEnable(GL_CULL_FACE);
-    DrawParts(GL_TRIANGLE_STRIP, SolidStrips(), kStripLength);
+    DrawParts(strips, GL_TRIANGLE_STRIP, kStacks, kStripLength);
     glDisable(GL_CULL_FACE);
+    glDisableClientState(GL_VERTEX_ARRAY);
 }
 
+// The meridians, then the parallels, as GLUT draws them.
 void DrawWireSphere(double radius) {
-    const VertexArray sphere(MeshFor(radius));
-    DrawParts(GL_LINE_STRIP, Meridians(), kMeridianLength);
-    DrawParts(GL_LINE_LOOP, Parallels(), kSlices);
+    const GLfloat* meridians = MeshFor(radius, false).data();
+    glEnableClientState(GL_VERTEX_ARRAY);
+    const GLfloat* parallels = DrawParts(meridians, GL_LINE_STRIP, kSlices, kMeridianLength);
+    DrawParts(parallels, GL_LINE_LOOP, kStacks - 1, kSlices);
+    glDisableClientState(GL_VERTEX_ARRAY);
 }

@@ -1,0 +1,21 @@
+# The browser build: orrery.js with the WebAssembly inlined, then orrery.html, one page that holds
+# it all and opens from disk. Configured with emcmake; scripts/build-web does it all.
+
+set(ORRERY_WEB_DIR "${PROJECT_SOURCE_DIR}/src/platform/web")
+target_link_options(orrery PRIVATE
+  -sLEGACY_GL_EMULATION=1        # the fixed-function calls, in immediate mode and from arrays
+  -sSINGLE_FILE=1                # the WebAssembly inside the script, so the page needs no file
+  -sFORCE_FILESYSTEM=1           # standard output as a device, byte by byte, for the console
+  -sENVIRONMENT=web
+  "--js-library=${ORRERY_WEB_DIR}/web_frame_loop.js"
+  "--js-library=${ORRERY_WEB_DIR}/web_menu.js")
+set_property(TARGET orrery APPEND PROPERTY LINK_DEPENDS
+  "${ORRERY_WEB_DIR}/web_frame_loop.js" "${ORRERY_WEB_DIR}/web_menu.js")
+set_target_properties(orrery PROPERTIES SUFFIX .js)
+
+add_custom_command(OUTPUT "${PROJECT_BINARY_DIR}/orrery.html"
+  COMMAND "${CMAKE_COMMAND}" -DPAGE=${ORRERY_WEB_DIR}/orrery.html.in -DSCRIPT=$<TARGET_FILE:orrery>
+          -DOUTPUT=${PROJECT_BINARY_DIR}/orrery.html -P "${PROJECT_SOURCE_DIR}/cmake/web_page.cmake"
+  DEPENDS orrery "${ORRERY_WEB_DIR}/orrery.html.in" "${PROJECT_SOURCE_DIR}/cmake/web_page.cmake"
+  COMMENT "Writing orrery.html")
+add_custom_target(orrery_page ALL DEPENDS "${PROJECT_BINARY_DIR}/orrery.html")

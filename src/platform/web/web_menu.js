@@ -1,0 +1,136 @@
+// The canvas's pop-up menu as HTML: its elements, and the input it takes while open.
+//
+// The menu's rules (placement, rows, what each event does) are the program's own; this file makes
+// and shows the elements and hands the events over. Its listeners go in on window, capturing,
+// before GLUT's, so that while the menu is open it alone gets the pointer and the keys, as a
+// desktop menu grabs them; a release still reaches GLUT, which keeps its button state by it.
+mergeInto(LibraryManager.library, {
+  $WebMenu__postset: 'WebMenu.listen();',
+  $WebMenu: {
+    lists: [],
+    open: false,
+    events: ['mousemove', 'mousedown', 'mouseup', 'wheel', 'mousewheel', 'DOMMouseScroll',
+             'keydown', 'keyup', 'contextmenu'],
+
+    listen: function() {
+      WebMenu.events.forEach(function(type) {
+        window.addEventListener(type, WebMenu.onEvent, true);
+      });
+      __ATEXIT__.push(function() {
+        WebMenu.events.forEach(function(type) {
+          window.removeEventListener(type, WebMenu.onEvent, true);
+        });
+      });
+    },
+
+    // Arrow keys, Enter and Escape as the menu rules number them; every other key is 6.
+    keyNumber: function(key) {
+      var keys = ['ArrowUp', 'ArrowDown', 'ArrowLeft', 'ArrowRight', 'Enter', 'Escape'];
+      var number = keys.indexOf(key);
+      return number < 0 ? keys.length : number;
+    },
+
+    onEvent: function(event) {
+      if (!WebMenu.open) {
+        if (event.type == 'contextmenu' && event.target == Module['canvas']) event.preventDefault();
+        return;
+      }
+      if (event.type != 'mouseup') {
+        event.preventDefault();
+        event.stopImmediatePropagation();
+      }
+      switch (event.type) {
+        case 'mousemove': _WebMenuPointer(0, 0, event.clientX, event.clientY); break;
+        case 'mousedown': _WebMenuPointer(1, event.button, event.clientX, event.clientY); break;
+        case 'mouseup': _WebMenuPointer(2, event.button, event.clientX, event.clientY); break;
+        case 'keydown': _WebMenuKey(WebMenu.keyNumber(event.key)); break;
+      }
+    },
+  },
+
+  WebMenuCreateList__deps: ['$WebMenu'],
+  WebMenuCreateList: function(frame, rowHeight) {
+    var list = document.createElement('div');
+    list.setAttribute('role', 'menu');
+    list.className = 'orrery-menu';
+    list.hidden = true;
+    list.style.padding = frame + 'px 0';
+    list.rowHeight = rowHeight;
+    document.body.appendChild(list);
+    WebMenu.lists.push(list);
+    return WebMenu.lists.length - 1;
+  },
+
+  WebMenuAddItem__deps: ['$WebMenu'],
+  WebMenuAddItem: function(list, label, opensList) {
+    var item = document.createElement('div');
+    item.setAttribute('role', 'menuitem');
+    item.textContent = UTF8ToString(label);
+    item.style.height = item.style.lineHeight = WebMenu.lists[list].rowHeight + 'px';
+    if (opensList >= 0) {
+      item.setAttribute('aria-haspopup', 'menu');
+      item.setAttribute('aria-expanded', 'false');
+      item.opensList = opensList;
+    }
+    WebMenu.lists[list].appendChild(item);
+  },
+
+  // Widths as the page lays the lists out, measured off screen.
+  WebMenuWidth__deps: ['$WebMenu'],
+  WebMenuWidth: function(list) {
+    var element = WebMenu.lists[list];
+    element.style.visibility = 'hidden';
+    element.hidden = false;
+    var width = Math.ceil(element.getBoundingClientRect().width);
+    element.hidden = true;
+    element.style.visibility = '';
+    return width;
+  },
+
+  WebMenuShowList__deps: ['$WebMenu'],
+  WebMenuShowList: function(list, x, y, width, height) {
+    var element = WebMenu.lists[list];
+    element.style.left = x + 'px';
+    element.style.top = y + 'px';
+    element.style.width = width + 'px';
+    element.style.height = height + 'px';
+    element.hidden = false;
+  },
+
+  WebMenuHideList__deps: ['$WebMenu'],
+  WebMenuHideList: function(list) { WebMenu.lists[list].hidden = true; },
+
+  WebMenuHighlight__deps: ['$WebMenu'],
+  WebMenuHighlight: function(list, row) {
+    Array.prototype.forEach.call(WebMenu.lists[list].children, function(item, index) {
+      item.classList.toggle('highlighted', index == row);
+      if (item.opensList !== undefined) {
+        item.setAttribute('aria-expanded', String(!WebMenu.lists[item.opensList].hidden));
+      }
+    });
+  },
+
+  WebMenuSetOpen__deps: ['$WebMenu'],
+  WebMenuSetOpen: function(open) { WebMenu.open = !!open; },
+
+  // The page's visible area, in the client coordinates the menu is placed in.
+  WebMenuViewport: function(size) {
+    HEAP32[size >> 2] = document.documentElement.clientWidth;
+    HEAP32[(size >> 2) + 1] = document.documentElement.clientHeight;
+  },
+
+  // A point of the canvas's drawing buffer, as GLUT reports the pointer, in client coordinates.
+  WebMenuCanvasToClient: function(x, y, point) {
+    var canvas = Module['canvas'];
+    var box = canvas.getBoundingClientRect();
+    HEAP32[point >> 2] = Math.round(box.left + x * box.width / canvas.width);
+    HEAP32[(point >> 2) + 1] = Math.round(box.top + y * box.height / canvas.height);
+  },
+
+  WebMenuDestroy__deps: ['$WebMenu'],
+  WebMenuDestroy: function() {
+    WebMenu.lists.forEach(function(list) { list.remove(); });
+    WebMenu.lists = [];
+    WebMenu.open = false;
+  },
+});

@@ -1,0 +1,83 @@
+// The browser "window": the page's canvas, its title, its size and whether the page is seen.
+#include <GL/glut.h>
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include <cmath>
+
+#include "platform/window_system.h"
+
+namespace {
+
+constexpr const char* kCanvas = "#canvas";
+
+VisibilityChange visibilityChanged = nullptr;
+
+// Whether the browser can give a WebGL context at all; the probe's context is given back at once.
+EM_JS(int, WebGlOffered, (), {
+    var gl = document.createElement('canvas').getContext('webgl');
+    if (!gl) return 0;
+    var lose = gl.getExtension('WEBGL_lose_context');
+    if (lose) lose.loseContext();
+    return 1;
+});
+
+// The page's style sheet sizes the canvas in CSS pixels; its drawing buffer gets one pixel per
+// device pixel, so lines stay sharp on high-density screens.
+int CanvasBufferPx(double cssPx) {
+    return static_cast<int>(std::lround(cssPx * emscripten_get_device_pixel_ratio()));
+}
+
+void MatchBufferToCanvas() {
+    double cssWidth = 0.0;
+    double cssHeight = 0.0;
+    if (emscripten_get_element_css_size(kCanvas, &cssWidth, &cssHeight) != EMSCRIPTEN_RESULT_SUCCESS)
+        return;
+    const int width = CanvasBufferPx(cssWidth);
+    const int height = CanvasBufferPx(cssHeight);
+    if (width != glutGet(GLUT_WINDOW_WIDTH) || height != glutGet(GLUT_WINDOW_HEIGHT))
+        glutReshapeWindow(width, height);  // calls the reshape callback
+}
+
+EM_BOOL PageResized(int /*type*/, const EmscriptenUiEvent* /*event*/, void* /*data*/) {
+    MatchBufferToCanvas();
+    return EM_FALSE;
+}
+
+EM_BOOL VisibilityChanged(int /*type*/, const EmscriptenVisibilityChangeEvent* event,
+                          void* /*data*/) {
+    visibilityChanged(event->hidden != 0);
+    return EM_FALSE;
+}
+
+}  // namespace
+
+const char* NoWindowSystemReason(int /*argc*/, char** /*argv*/) {
+    if (WebGlOffered() != 0) return nullptr;
+    return "orrery: this browser gives the page no WebGL, which the viewer draws with "
+           "(turn on hardware acceleration or WebGL in its settings)";
+}
+
+// The style sheet asks for `sidePx` CSS pixels where the page has room, else the largest square
+// that fits.
+int FirstWindowSidePx(int /*argc*/, char** /*argv*/, int sidePx) {
+    double cssWidth = 0.0;
+    double cssHeight = 0.0;
+    if (emscripten_get_element_css_size(kCanvas, &cssWidth, &cssHeight) != EMSCRIPTEN_RESULT_SUCCESS)
+        return sidePx;
+    return CanvasBufferPx(cssWidth);
+}
+
+void SetWindowTitle(const char* title) { emscripten_set_window_title(title); }
+
+// Animation frames always come once per display refresh.
+bool RequestSyncedSwaps() { return true; }
+
+// The page is not told the display's rate; the frame clock then counts 60 Hz.
+double DisplayRefreshHz() { return 0.0; }
+
+void WatchWindow(VisibilityChange shownOrHidden) {
+    visibilityChanged = shownOrHidden;
+    emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, VisibilityChanged);
+    emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, PageResized);
+}
