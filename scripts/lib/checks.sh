@@ -12,12 +12,13 @@ run_quietly() {
     fi
 }
 
-# clang-tidy with the repository's .clang-tidy over what this build compiles (the Windows sources
-# have no Linux compile commands), then cppcheck over all of src/; any finding fails the run.
+# clang-tidy with the repository's .clang-tidy over what this build compiles (the Windows and
+# browser sources have no Linux compile commands), then cppcheck over all of src/; any finding fails the run.
 # cppcheck's useStlAlgorithm is off: the C++17 constexpr lookups cannot call std::find_if.
 run_static_checks() {
     echo "Static checks: clang-tidy and cppcheck over src/"
-    find "$ORRERY_ROOT/src" -path "$ORRERY_ROOT/src/platform/win32" -prune -o -name '*.cpp' -print0 |
+    find "$ORRERY_ROOT/src" \( -path "$ORRERY_ROOT/src/platform/win32" -o -path "$ORRERY_ROOT/src/platform/web" \) \
+        -prune -o -name '*.cpp' -print0 |
         run_quietly xargs -0 -P "$(nproc)" -n 3 clang-tidy -p "$ORRERY_ROOT/build" --quiet || return 1
     run_quietly cppcheck --std=c++17 --language=c++ --enable=warning,style,performance,portability \
         --suppress=missingIncludeSystem --suppress=useStlAlgorithm --inline-suppr \

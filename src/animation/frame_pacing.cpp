@@ -14,7 +14,7 @@
 namespace {
 
 struct FramePacer {
-    FrameClock clock{StepPeriod(0.0)};
+    FrameClock clock{StepPeriod(0.0), FrameStartTime};
     IdleStep step = nullptr;  // what the last frame drawn asked for
     bool hidden = false;
     bool stepArranged = false;  // the window system will make the next step
@@ -30,7 +30,9 @@ void MakeStep() {
 
 }  // namespace
 
-void StartFramePacing(double refreshHz) { pacer.clock = FrameClock(StepPeriod(refreshHz)); }
+void StartFramePacing(double refreshHz) {
+    pacer.clock = FrameClock(StepPeriod(refreshHz), FrameStartTime);
+}
 
 void RegisterIdleStep(IdleStep step) {
     pacer.step = step;

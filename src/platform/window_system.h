@@ -32,6 +32,10 @@ double DisplayRefreshHz();
 using VisibilityChange = void (*)(bool hidden);
 void WatchWindow(VisibilityChange shownOrHidden);
 
+// When the frame being made began: the present moment on the desktop, the animation frame's own
+// time in the browser, which keeps the display's cadence however late the page runs the frame.
+std::chrono::steady_clock::time_point FrameStartTime();
+
 // Calls `call` once, no earlier than `due` and when the window system is ready for the next frame:
 // from GLUT's idle loop on the desktop, in an animation frame in the browser, never by busy
 // waiting. A new call replaces one not yet made.

@@ -26,9 +26,11 @@ void LookAtSunFromBehind() {
     gluLookAt(0.0, 0.0, -5.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
 }
 
+// The colour is set before the line begins: WebGL's emulation of immediate mode takes a colour
+// inside glBegin/glEnd only when every vertex gives one.
 void DrawSpinAxis() {
-    glBegin(GL_LINES);
     glColor3ub(0, 255, 0);
+    glBegin(GL_LINES);
     glVertex3f(0.0f, -kAxisHalfLength, 0.0f);
     glVertex3f(0.0f, kAxisHalfLength, 0.0f);
     glEnd();

@@ -50,6 +50,8 @@ void ReportWindowStatus(int status) {
 
 }  // namespace
 
+Clock::time_point FrameStartTime() { return Clock::now(); }
+
 void CallForNextFrame(Clock::time_point due, FrameCall call) {
     CancelFrameCall();
     pending.due = due;

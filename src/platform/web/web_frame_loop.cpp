@@ -1,5 +1,7 @@
 // The frame call in the browser: made at the start of the first animation frame at or after its
 // time, so the step and the frame drawing it share one refresh, and nothing runs in between.
+// Frames are timed by their own time stamps, which keep the display's cadence even when a busy
+// page runs a frame's callback late.
 #include <emscripten.h>
 
 #include "platform/window_system.h"
@@ -10,9 +12,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Frames come once per refresh but each callback starts a little early or late; a call due within
-// this much of the frame is made in it rather than a whole refresh later.
-constexpr auto kFrameSlack = std::chrono::milliseconds(2);
+// A frame's time stamp is rounded by the browser; a call due within this much of the frame is
+// made in it rather than a whole refresh later.
+constexpr auto kFrameSlack = std::chrono::milliseconds(1);
 
 struct PendingCall {
     Clock::time_point due;
@@ -20,20 +22,29 @@ struct PendingCall {
 };
 
 PendingCall pending;
+bool inFrame = false;
+Clock::time_point frameStart;
 
 }  // namespace
 
-// Called by the frame loop at the start of every animation frame.
-extern "C" EMSCRIPTEN_KEEPALIVE void WebFrameBegins() {
+// Called by the frame loop at the start of every animation frame, with the frame's time stamp in
+// milliseconds on the clock steady_clock reads.
+extern "C" EMSCRIPTEN_KEEPALIVE void WebFrameBegins(double timeStampMs) {
+    frameStart = Clock::time_point(std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double, std::milli>(timeStampMs)));
     if (pending.call == nullptr) return;
-    if (Clock::now() + kFrameSlack < pending.due) {
+    if (frameStart + kFrameSlack < pending.due) {
         WebRequestFrame();
         return;
     }
     const FrameCall call = pending.call;
     pending.call = nullptr;
+    inFrame = true;
     call();
+    inFrame = false;
 }
+
+Clock::time_point FrameStartTime() { return inFrame ? frameStart : Clock::now(); }
 
 void CallForNextFrame(Clock::time_point due, FrameCall call) {
     pending = {due, call};

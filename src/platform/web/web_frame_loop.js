@@ -13,9 +13,9 @@ mergeInto(LibraryManager.library, {
       requestAnimationFrame(WebFrames.run);
     },
 
-    run: function() {
+    run: function(timeStamp) {
       WebFrames.requested = false;
-      callUserCallback(_WebFrameBegins);
+      callUserCallback(function() { _WebFrameBegins(timeStamp); });
       if (!WebFrames.redisplay || !GLUT.displayFunc) return;
       WebFrames.redisplay = false;
       Browser.mainLoop.runIter(function() { {{{ makeDynCall('v', 'GLUT.displayFunc') }}}(); });

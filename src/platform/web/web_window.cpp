@@ -23,18 +23,23 @@ EM_JS(int, WebGlOffered, (), {
 });
 
 // The page's style sheet sizes the canvas in CSS pixels; its drawing buffer gets one pixel per
-// device pixel, so lines stay sharp on high-density screens.
-int CanvasBufferPx(double cssPx) {
-    return static_cast<int>(std::lround(cssPx * emscripten_get_device_pixel_ratio()));
+// device pixel, so lines stay sharp on high-density screens. False before the page has a canvas.
+bool CanvasBufferSize(int& width, int& height) {
+    double cssWidth = 0.0;
+    double cssHeight = 0.0;
+    if (emscripten_get_element_css_size(kCanvas, &cssWidth, &cssHeight) !=
+        EMSCRIPTEN_RESULT_SUCCESS)
+        return false;
+    const double pixelRatio = emscripten_get_device_pixel_ratio();
+    width = static_cast<int>(std::lround(cssWidth * pixelRatio));
+    height = static_cast<int>(std::lround(cssHeight * pixelRatio));
+    return true;
 }
 
 void MatchBufferToCanvas() {
-    double cssWidth = 0.0;
-    double cssHeight = 0.0;
-    if (emscripten_get_element_css_size(kCanvas, &cssWidth, &cssHeight) != EMSCRIPTEN_RESULT_SUCCESS)
-        return;
-    const int width = CanvasBufferPx(cssWidth);
-    const int height = CanvasBufferPx(cssHeight);
+    int width = 0;
+    int height = 0;
+    if (!CanvasBufferSize(width, height)) return;
     if (width != glutGet(GLUT_WINDOW_WIDTH) || height != glutGet(GLUT_WINDOW_HEIGHT))
         glutReshapeWindow(width, height);  // calls the reshape callback
 }
@@ -61,11 +66,9 @@ const char* NoWindowSystemReason(int /*argc*/, char** /*argv*/) {
 // The style sheet asks for `sidePx` CSS pixels where the page has room, else the largest square
 // that fits.
 int FirstWindowSidePx(int /*argc*/, char** /*argv*/, int sidePx) {
-    double cssWidth = 0.0;
-    double cssHeight = 0.0;
-    if (emscripten_get_element_css_size(kCanvas, &cssWidth, &cssHeight) != EMSCRIPTEN_RESULT_SUCCESS)
-        return sidePx;
-    return CanvasBufferPx(cssWidth);
+    int width = 0;
+    int height = 0;
+    return CanvasBufferSize(width, height) ? width : sidePx;
 }
 
 void SetWindowTitle(const char* title) { emscripten_set_window_title(title); }

@@ -77,10 +77,12 @@ void ShowSession() {
         if (web.shownSubmenu >= 0)
             WebMenuHideList(web.submenuList[static_cast<std::size_t>(web.shownSubmenu)]);
         web.shownSubmenu = wanted;
-        if (wanted >= 0) Show(web.submenuList[static_cast<std::size_t>(wanted)], SubmenuRect(wanted));
+        if (wanted >= 0)
+            Show(web.submenuList[static_cast<std::size_t>(wanted)], SubmenuRect(wanted));
     }
     if (wanted >= 0)
-        WebMenuHighlight(web.submenuList[static_cast<std::size_t>(wanted)], web.session.highlight[1]);
+        WebMenuHighlight(web.submenuList[static_cast<std::size_t>(wanted)],
+                         web.session.highlight[1]);
     WebMenuHighlight(web.mainList, web.session.highlight[0]);
 }
 
@@ -107,7 +109,8 @@ void Open(int x, int y) {
     WebMenuViewport(size);
     web.viewport = {0, 0, size[0], size[1]};
     const int height = MenuHeight(kRows, Rows(*web.menu));
-    web.mainRect = PlaceMenu(x, y, web.width[static_cast<std::size_t>(web.mainList)], height, web.viewport);
+    web.mainRect =
+        PlaceMenu(x, y, web.width[static_cast<std::size_t>(web.mainList)], height, web.viewport);
     web.session = StartMenuSession(*web.menu, x, y);
     MoveMenuPointer(web.session, Spot(x, y), x, y);  // the menu may have been shifted under it
     Show(web.mainList, web.mainRect);

@@ -1,0 +1,30 @@
+# Shared by scripts/build-web and scripts/test: the browser build and its tests in real browsers.
+# Source after common.sh.
+
+WEB_BUILD="$ORRERY_ROOT/build-web"
+# Debian's Emscripten, and node-acorn, which its optimiser loads; the machine's node may be one
+# that does not search Debian's module folder, so NODE_PATH names it below.
+WEB_PACKAGES=(emscripten node-acorn cmake)
+# The browsers the page is tested in and a Korean font for the menu; npm for the test driver comes
+# with the machine's Node.js, or else from Debian.
+WEB_TEST_PACKAGES=(chromium firefox-esr fonts-nanum)
+command -v npm >/dev/null 2>&1 || WEB_TEST_PACKAGES+=(npm)
+
+# build_web: configures build-web/ with emcmake and builds orrery.html there.
+build_web() {
+    local acorn
+    acorn=$(dpkg -L node-acorn | grep -m1 '/acorn/package.json$')
+    export NODE_PATH="${acorn%/acorn/package.json}${NODE_PATH:+:$NODE_PATH}"
+    emcmake cmake -S "$ORRERY_ROOT" -B "$WEB_BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$WEB_BUILD" -j "$(nproc)"
+}
+
+# run_web_tests: the page's tests in headless Chromium and Firefox, driven by puppeteer-core,
+# which talks to the system's browsers and downloads none.
+run_web_tests() {
+    (
+        cd "$ORRERY_ROOT/tests/web"
+        npm ci --no-audit --no-fund --loglevel=error >/dev/null
+        ORRERY_PAGE="$WEB_BUILD/orrery.html" node --test --test-concurrency=1
+    )
+}

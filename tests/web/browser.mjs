@@ -1,0 +1,138 @@
+// Headless Chromium and Firefox from the system, driven by puppeteer-core, and what a person sees
+// of the page in them: the canvas as pixels, the console panel, the menu's elements.
+import puppeteer from 'puppeteer-core';
+import { PNG } from 'pngjs';
+
+export const PAGE = process.env.ORRERY_PAGE;
+export const SIDE_PX = 1000;
+
+// Both browsers draw WebGL in software here: Chromium through its SwiftShader, Firefox through
+// Mesa, which it leaves alone only with these settings.
+const ENGINES = {
+  chromium: {
+    browser: 'chrome',
+    executablePath: '/usr/bin/chromium',
+    args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
+           '--disable-background-networking', '--disable-component-update', '--no-first-run'],
+  },
+  firefox: {
+    browser: 'firefox',
+    executablePath: '/usr/bin/firefox-esr',
+    extraPrefsFirefox: {
+      'webgl.force-enabled': true,
+      'gfx.webrender.software': true,
+      'webgl.disable-fail-if-major-performance-caveat': true,
+      'webgl.out-of-process': false,
+    },
+    env: { ...process.env, LIBGL_ALWAYS_SOFTWARE: '1', MOZ_WEBGL_FORCE_EGL: '0' },
+  },
+};
+export const ENGINE_NAMES = Object.keys(ENGINES);
+
+export function launch(engine) {
+  return puppeteer.launch({ headless: true, ...ENGINES[engine] });
+}
+
+export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// Counts the frames the page draws (each begins with one clear) before the program runs.
+function countFrames() {
+  window.orreryFrames = 0;
+  const clear = WebGLRenderingContext.prototype.clear;
+  WebGLRenderingContext.prototype.clear = function (...args) {
+    window.orreryFrames++;
+    return clear.apply(this, args);
+  };
+}
+
+// Opens the page from disk in a viewport that holds the whole canvas and its console, and waits
+// for the first frame. Collects what the page logs and every request it makes.
+export async function openPage(browser, viewport = { width: 1024, height: 1150 }) {
+  const page = await browser.newPage();
+  const seen = { console: [], requests: [] };
+  page.on('console', (message) => seen.console.push(`${message.type()}: ${message.text()}`));
+  page.on('pageerror', (error) => seen.console.push(`pageerror: ${error.message}`));
+  page.on('request', (request) => seen.requests.push(request.url()));
+  await page.setViewport(viewport);
+  await page.evaluateOnNewDocument(countFrames);
+  await page.goto(`file://${PAGE}`);
+  await page.waitForFunction(() => window.orreryFrames > 0);
+  return { page, seen };
+}
+
+export const framesDrawn = (page) => page.evaluate(() => window.orreryFrames);
+export const consoleText = (page) => page.evaluate(() => document.getElementById('console').textContent);
+
+// Waits until the console panel reads `text`, or says what it read instead.
+export async function waitForConsole(page, text) {
+  try {
+    await page.waitForFunction((t) => document.getElementById('console').textContent === t,
+                               { timeout: 5000 }, text);
+  } catch {
+    throw new Error(`console panel: expected ${JSON.stringify(text)}, read ${JSON.stringify(await consoleText(page))}`);
+  }
+}
+
+// The canvas as the screen shows it, as a PNG, and then as one entry per CSS pixel.
+export async function canvasShot(page) {
+  const canvas = await page.$('#canvas');
+  return Buffer.from(await canvas.screenshot({ encoding: 'binary' }));
+}
+
+export function decode(shot) {
+  const png = PNG.sync.read(shot);
+  return {
+    width: png.width,
+    height: png.height,
+    at(x, y) {
+      const i = (Math.round(y) * png.width + Math.round(x)) * 4;
+      return [png.data[i], png.data[i + 1], png.data[i + 2]];
+    },
+  };
+}
+
+export const canvasPicture = async (page) => decode(await canvasShot(page));
+
+export const near = (rgb, want, tolerance = 3) => rgb.every((c, i) => Math.abs(c - want[i]) <= tolerance);
+
+// Whether `want` shows at (x, y) or a pixel beside it (lines fall on either side of a boundary).
+export function shows(picture, x, y, want, tolerance = 3) {
+  for (let dy = -1; dy <= 1; dy++) {
+    for (let dx = -1; dx <= 1; dx++) {
+      if (near(picture.at(x + dx, y + dy), want, tolerance)) return true;
+    }
+  }
+  return false;
+}
+
+// Screen pixel of scene point (x, y) in the square canvas with the view's range of 50 units.
+export const toPixel = (x, y, side = SIDE_PX) => [side / 2 + (x * side) / 100, side / 2 - (y * side) / 100];
+
+// Pixels that differ between two pictures by more than the tolerance in some channel.
+export function changedPixels(a, b, tolerance = 8) {
+  let changed = 0;
+  for (let y = 0; y < a.height; y++) {
+    for (let x = 0; x < a.width; x++) {
+      if (!near(a.at(x, y), b.at(x, y), tolerance)) changed++;
+    }
+  }
+  return changed;
+}
+
+// The centre of the visible menu item labelled `label`, in page coordinates.
+export async function itemCentre(page, label) {
+  const box = await page.evaluate((text) => {
+    for (const item of document.querySelectorAll('[role="menuitem"]')) {
+      if (item.textContent === text && !item.parentElement.hidden) {
+        const r = item.getBoundingClientRect();
+        return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
+      }
+    }
+    return null;
+  }, label);
+  if (!box) throw new Error(`no visible menu item ${JSON.stringify(label)}`);
+  return box;
+}
+
+export const menusShown = (page) =>
+  page.evaluate(() => [...document.querySelectorAll('[role="menu"]')].filter((m) => !m.hidden).length);

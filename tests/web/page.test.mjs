@@ -1,0 +1,170 @@
+// The page as a person uses it, in headless Chromium and Firefox: opened from disk, watched,
+// turned with a key, a body chosen from the menu both ways, hidden and shown again.
+import assert from 'node:assert/strict';
+import { after, before, describe, test } from 'node:test';
+
+import {
+  ENGINE_NAMES, SIDE_PX, canvasPicture, canvasShot, changedPixels, decode, consoleText, framesDrawn, itemCentre,
+  launch, menusShown, near, openPage, shows, sleep, toPixel, waitForConsole,
+} from './browser.mjs';
+
+const SIZE_LINE = 'ChangeSize call, nRange=50.000000';
+const SUN = [230, 50, 0];  // the overview Sun, and the grid in its colour
+const EARTH = [60, 90, 250];
+const AXIS = [0, 255, 0];
+
+// Each probe that fails, with what it expected and what it saw.
+function failures(probes) {
+  return probes.filter((p) => !p.ok).map((p) => `${p.what}: expected ${p.want}, saw ${p.saw}`);
+}
+const probe = (picture, what, x, y, want) =>
+  ({ what: `${what} at (${Math.round(x)}, ${Math.round(y)})`, ok: shows(picture, x, y, want),
+     want: `rgb(${want})`, saw: `rgb(${picture.at(x, y)})` });
+
+// From above (key a) the grid's inner lines cross the canvas every 100 pixels; a planet may hide
+// a few of the probes on them.
+function gridFromAbove(picture) {
+  const probes = [];
+  for (let c = -40; c <= 40; c += 10) {
+    const [at] = toPixel(c, 0);
+    for (const across of [150, 850]) {
+      probes.push(probe(picture, 'grid line', at, across, SUN));
+      probes.push(probe(picture, 'grid line', across, at, SUN));
+    }
+  }
+  return failures(probes);
+}
+
+// Earth's close-up: the green axis tilted 23° beyond both poles, the blue wire sphere inside.
+function earthCloseUp(picture) {
+  const tilt = (23 * Math.PI) / 180;
+  const probes = [];
+  for (const r of [33, 37, 41, 45, -33, -37, -41, -45]) {
+    const [x, y] = toPixel(r * Math.sin(tilt), r * Math.cos(tilt));
+    probes.push(probe(picture, `axis ${r} units out`, x, y, AXIS));
+  }
+  let wire = 0;
+  let outside = 0;
+  for (let y = 0; y < picture.height; y += 2) {
+    for (let x = 0; x < picture.width; x += 2) {
+      if (!near(picture.at(x, y), EARTH)) continue;
+      wire++;
+      if (Math.hypot(x - SIDE_PX / 2, y - SIDE_PX / 2) > 305) outside++;
+    }
+  }
+  probes.push({ what: 'blue wire pixels (every second pixel)', ok: wire > 2000, want: '> 2000', saw: wire });
+  probes.push({ what: 'blue pixels beyond the sphere', ok: outside === 0, want: 0, saw: outside });
+  return failures(probes);
+}
+
+// Neptune's orbital angle in degrees, from the centre of its disc seen from above (key a), where
+// a planet at angle a and orbit radius r lies at (-r sin a, r cos a) on the screen.
+function neptuneAngle(picture) {
+  const [colour, orbitPx] = [[60, 110, 200], 440];
+  let [sumX, sumY, count] = [0, 0, 0];
+  for (let y = 0; y < picture.height; y++) {
+    for (let x = 0; x < picture.width; x++) {
+      const r = Math.hypot(x - SIDE_PX / 2, y - SIDE_PX / 2);
+      if (Math.abs(r - orbitPx) > 30 || !near(picture.at(x, y), colour)) continue;
+      [sumX, sumY, count] = [sumX + x, sumY + y, count + 1];
+    }
+  }
+  assert.ok(count > 100, `Neptune's disc from above: ${count} pixels of its colour`);
+  const angle = (Math.atan2(SIDE_PX / 2 - sumX / count, SIDE_PX / 2 - sumY / count) * 180) / Math.PI;
+  return (angle + 360) % 360;
+}
+
+async function openBodyList(page) {
+  await page.mouse.click(500, 200, { button: 'right' });
+  await page.mouse.move(...Object.values(await itemCentre(page, '행성하나씩 보기 ')));
+}
+
+for (const engine of ENGINE_NAMES) {
+  describe(engine, () => {
+    let browser;
+    before(async () => { browser = await launch(engine); });
+    after(async () => { await browser?.close(); });
+
+    test('opens from disk with nothing fetched, titled, 1000 × 1000, its size in the console', async () => {
+      const { page, seen } = await openPage(browser);
+      await sleep(500);
+      assert.deepEqual(seen.requests.filter((url) => !/^(file|data):/.test(url)), [],
+                       'requests beyond the page and its inlined program');
+      assert.equal(await page.title(), 'Vornak Telqui의 태양계');
+      const canvas = await page.$eval('#canvas', (c) =>
+        [c.getBoundingClientRect().width, c.getBoundingClientRect().height, c.width / devicePixelRatio]);
+      assert.deepEqual(canvas, [SIDE_PX, SIDE_PX, SIDE_PX], 'CSS width, height, buffer per device pixel');
+      assert.equal(await consoleText(page), SIZE_LINE);
+      assert.deepEqual(seen.console, [], 'the browser console');
+      await page.setViewport({ width: 700, height: 600 });
+      await waitForConsole(page, SIZE_LINE + SIZE_LINE);
+      assert.equal(await page.$eval('#canvas', (c) => c.width), 600, 'a smaller page, a smaller square');
+      await page.close();
+    });
+
+    test('the Sun at the centre, planets that move, and the grid from above on key a', async () => {
+      const { page } = await openPage(browser);
+      const first = await canvasPicture(page);
+      assert.deepEqual(failures([probe(first, 'Sun', 500, 500, SUN)]), []);
+      await sleep(500);
+      const moved = changedPixels(first, await canvasPicture(page));
+      assert.ok(moved > 500, `pixels changed in half a second: ${moved}`);
+      await page.keyboard.press('a');
+      await sleep(100);
+      const missed = gridFromAbove(await canvasPicture(page));
+      assert.ok(missed.length <= 4, `grid probes missed:\n${missed.join('\n')}`);
+      await page.close();
+    });
+
+    test('the menu: a click on Earth, a drag onto Pluto, Escape choosing nothing', async () => {
+      const { page } = await openPage(browser);
+      await openBodyList(page);
+      assert.equal(await menusShown(page), 2, "menus shown");
+      await page.mouse.click(...Object.values(await itemCentre(page, 'Earth')));
+      await waitForConsole(page, `${SIZE_LINE}5 select \n`);
+      assert.equal(await menusShown(page), 0, 'menus shown after the choice');
+      await sleep(200);
+      assert.deepEqual(earthCloseUp(await canvasPicture(page)), []);
+
+      await page.mouse.move(500, 200);
+      await page.mouse.down({ button: 'right' });
+      await page.mouse.move(...Object.values(await itemCentre(page, '행성하나씩 보기 ')), { steps: 4 });
+      await page.mouse.move(...Object.values(await itemCentre(page, 'Pluto')), { steps: 4 });
+      await page.mouse.up({ button: 'right' });
+      await waitForConsole(page, `${SIZE_LINE}5 select \n11 select \n`);
+
+      await page.mouse.click(500, 200, { button: 'right' });
+      assert.equal(await menusShown(page), 1, 'the main menu open');
+      await page.keyboard.press('Escape');
+      await sleep(200);
+      assert.equal(await menusShown(page), 0, 'menus shown after Escape');
+      assert.equal(await consoleText(page), `${SIZE_LINE}5 select \n11 select \n`);
+      await page.close();
+    });
+
+    test('nothing drawn or stepped while the page is hidden, going on when shown', async () => {
+      const { page } = await openPage(browser);
+      const other = await browser.newPage();
+      await page.bringToFront();
+      await page.keyboard.press('a');
+      await sleep(200);
+      const before = await canvasShot(page);
+      await other.bringToFront();
+      await sleep(200);
+      assert.equal(await page.evaluate(() => document.visibilityState), 'hidden');
+      const framesHidden = await framesDrawn(page);
+      await sleep(2000);
+      assert.equal(await framesDrawn(page) - framesHidden, 0, 'frames drawn while hidden');
+      await page.bringToFront();
+      const shown = neptuneAngle(await canvasPicture(page));
+      await sleep(1000);
+      const later = neptuneAngle(await canvasPicture(page));
+      const hidden = shown - neptuneAngle(decode(before));
+      // Neptune turns 0.1° a step: two hidden seconds at 60 steps a second would be 12°.
+      assert.ok(hidden < 2, `Neptune turned ${hidden.toFixed(2)}° across the hidden time`);
+      assert.ok(later - shown > 3, `Neptune turned ${(later - shown).toFixed(2)}° in the second after`);
+      await other.close();
+      await page.close();
+    });
+  });
+}
