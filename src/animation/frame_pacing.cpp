@@ -6,7 +6,7 @@
 // ones.
 #include "animation/frame_pacing.h"
 
-#include <GL/glut.h>
+#include <GL/freeglut_std.h>
 
 #include "animation/frame_clock.h"
 #include "platform/window_system.h"

@@ -1,7 +1,7 @@
 // The idle steps that move the planets along their orbits and spin the close-up body.
 #include "animation/idle_steps.h"
 
-#include <GL/glut.h>
+#include <GL/freeglut_std.h>
 
 void StepOrbits(SceneState& state) {
     for (int i = 0; i < kPlanetCount; ++i) {

@@ -1,5 +1,5 @@
 // Orrery: the Sun and nine planets in one GLUT window, an overview and a close-up per body.
-#include <GL/glut.h>
+#include <GL/freeglut_std.h>
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 // The right-button menu that switches to one body's close-up.
 #include "input/body_menu.h"
 
-#include <GL/glut.h>
+#include <GL/freeglut_std.h>
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 // Keys, arrows and left-button drags that turn the overview.
 #include "input/view_controls.h"
 
-#include <GL/glut.h>
+#include <GL/freeglut_std.h>
 
 #include "input/body_menu.h"
 

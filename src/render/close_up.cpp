@@ -1,8 +1,8 @@
 // The close-up: one body as a large wire sphere spinning about its tilted green axis.
 #include "render/close_up.h"
 
+#include <GL/freeglut_std.h>
 #include <GL/glu.h>
-#include <GL/glut.h>
 
 #include "animation/frame_pacing.h"
 #include "animation/idle_steps.h"

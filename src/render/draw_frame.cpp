@@ -1,7 +1,7 @@
 // The display callback: clear, draw the view that viewMode selects, swap.
 #include "render/draw_frame.h"
 
-#include <GL/glut.h>
+#include <GL/freeglut_std.h>
 
 #include "animation/frame_pacing.h"
 #include "render/close_up.h"

@@ -1,7 +1,7 @@
 // The overview: star field, Sun, floor grid and the nine planets under the user's rotation.
 #include "render/overview.h"
 
-#include <GL/glut.h>
+#include <GL/freeglut_std.h>
 
 #include "animation/frame_pacing.h"
 #include "animation/idle_steps.h"

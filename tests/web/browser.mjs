@@ -35,12 +35,13 @@ export function launch(engine) {
 
 export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
-// Counts the frames the page draws (each begins with one clear) before the program runs.
+// Counts the frames the page draws (each begins with one clear), and notes when the first began
+// after the page's navigation started; installed before the program runs.
 function countFrames() {
   window.orreryFrames = 0;
   const clear = WebGLRenderingContext.prototype.clear;
   WebGLRenderingContext.prototype.clear = function (...args) {
-    window.orreryFrames++;
+    if (window.orreryFrames++ === 0) window.orreryFirstFrameMs = performance.now();
     return clear.apply(this, args);
   };
 }

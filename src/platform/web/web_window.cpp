@@ -1,5 +1,5 @@
 // The browser "window": the page's canvas, its title, its size and whether the page is seen.
-#include <GL/glut.h>
+#include <GL/freeglut_std.h>
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
