@@ -1,4 +1,4 @@
-# The Windows build: OpenGL, a static freeglut, one orrery.exe that needs no DLL beyond Windows' own.
+# The Windows build: OpenGL and a static freeglut, for programs that need no DLL beyond Windows' own.
 # Cross-built with cmake/toolchain-mingw-w64-x86_64.cmake; scripts/build-windows does it all.
 
 find_package(OpenGL REQUIRED)  # opengl32 and glu32, which every Windows has
@@ -18,6 +18,5 @@ set_property(TARGET GLUT::GLUT APPEND PROPERTY INTERFACE_COMPILE_DEFINITIONS FRE
 set_property(TARGET GLUT::GLUT APPEND PROPERTY INTERFACE_LINK_LIBRARIES
              OpenGL::GL winmm gdi32 user32)
 
-# The C and C++ runtimes and winpthreads linked in, so no mingw DLL has to ship. The program stays
-# a console program: it writes its messages to the console it was started from.
+# The C and C++ runtimes and winpthreads linked in, so no mingw DLL has to ship.
 add_link_options(-static)

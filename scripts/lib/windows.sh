@@ -4,13 +4,16 @@
 WINDOWS_BUILD="$ORRERY_ROOT/build-windows"
 WINDOWS_TOOLCHAIN="$ORRERY_ROOT/cmake/toolchain-mingw-w64-x86_64.cmake"
 FREEGLUT_PREFIX="$WINDOWS_BUILD/freeglut"
-# The cross-compiler, the installer compiler, dpkg-source (which verifies and unpacks the source
-# package) and what unpacking Debian's freeglut source needs.
-WINDOWS_PACKAGES=(cmake g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis dpkg-dev xz-utils)
-# The Windows tests: the program and its installer under 64-bit wine on a private Xvfb, driven
-# by a native test program; fonts-nanum has the Hangul the menu's label needs.
+# The cross-compiler, the installer compiler, ImageMagick (which makes the program's icon),
+# dpkg-source (which verifies and unpacks the source package) and what unpacking Debian's freeglut
+# source needs.
+WINDOWS_PACKAGES=(cmake g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis imagemagick
+                  dpkg-dev xz-utils)
+# The Windows tests: the programs and their installer under 64-bit wine on a private Xvfb, driven
+# by a native test program; fonts-nanum has the Hangul the menu's label needs, icoutils reads the
+# executables' resources.
 WINDOWS_TEST_PACKAGES=(wine wine64 xvfb fonts-nanum build-essential libx11-dev libxtst-dev
-                       libgtest-dev)
+                       libgtest-dev icoutils)
 
 # write_source_lists DIR: deb-src entries for every deb entry of the system's own apt sources,
 # with their URIs, suites, components and keys as the system has them, in DIR. The system's
@@ -129,10 +132,11 @@ windows_package_base() {
     echo "$WINDOWS_BUILD/Orrery-$version-win64"
 }
 
-# build_windows: freeglut, then orrery.exe in build-windows/ (Release) and its installer and zip.
+# build_windows: freeglut, then orrery.exe and orreryw.exe in build-windows/ (Release) and their
+# installer and zip.
 build_windows() {
     build_freeglut || return 1
-    echo "Cross-building orrery.exe in $WINDOWS_BUILD"
+    echo "Cross-building orrery.exe and orreryw.exe in $WINDOWS_BUILD"
     run_logged "$WINDOWS_BUILD/configure.log" \
         cmake -S "$ORRERY_ROOT" -B "$WINDOWS_BUILD" -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_TOOLCHAIN" \
         -DCMAKE_BUILD_TYPE=Release || return 1

@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
     // -geometry WxH wins over the first size.
     const int sidePx =
         GeometryGivesSize(argc, argv) ? 0 : FirstWindowSidePx(argc, argv, kWindowSizePx);
+    PrepareGlutEnvironment();
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     if (sidePx > 0) glutInitWindowSize(sidePx, sidePx);

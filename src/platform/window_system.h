@@ -15,6 +15,9 @@ const char* NoWindowSystemReason(int argc, char** argv);
 // Asked before glutInit, with the same arguments.
 int FirstWindowSidePx(int argc, char** argv, int sidePx);
 
+// Keeps from glutInit what of the environment names nothing on this system; called just before it.
+void PrepareGlutEnvironment();
+
 // Shows the UTF-8 `title` on the current GLUT window whatever the system's own code page.
 void SetWindowTitle(const char* title);
 

@@ -1,5 +1,6 @@
 // The Windows installer under wine: a silent install into a chosen folder with its Start-menu
-// shortcut, the installed program started, and a silent uninstall that leaves nothing behind.
+// shortcut and installed-apps entry, an install over it that upgrades it in place, the installed
+// program started, and a silent uninstall that leaves nothing behind.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -32,7 +33,7 @@ std::string Installed(const std::string& name) { return DriveC("Orrery-test/" + 
 
 class Installer : public testing::Test {
 protected:
-    static void SetUpTestSuite() { server_ = std::make_unique<XvfbServer>(); }
+    static void SetUpTestSuite() { server_ = std::make_unique<XvfbServer>(1920, 1200); }
     static void TearDownTestSuite() {
         EndWineSession();
         server_.reset();
@@ -48,20 +49,37 @@ std::unique_ptr<XvfbServer> Installer::server_;
 TEST_F(Installer, InstallsSilentlyWithAShortcutAndAnUninstallEntry) {
     ASSERT_EQ(RunWine({ORRERY_INSTALLER, "/S", "/D=" + kInstallDir}, server_->display()), 0)
         << "the installer's exit status";
-    for (const char* file : {"orrery.exe", "README.md", "LICENSE", "Uninstall.exe"}) {
+    for (const char* file :
+         {"orrery.exe", "orreryw.exe", "README.md", "LICENSE", "Uninstall.exe"}) {
         EXPECT_TRUE(Exists(Installed(file))) << "not installed: " << Installed(file);
     }
     for (const char* shortcut : {"Orrery.lnk", "Uninstall.lnk"}) {
         const std::string path = DriveC(kShortcutDir + "/" + shortcut);
         EXPECT_TRUE(Exists(path)) << "no Start-menu shortcut " << path;
     }
-    EXPECT_TRUE(UninstallEntryPresent()) << "no entry under " << kUninstallKey;
+    // What installed apps show: name, icon, publisher, version and size.
+    const std::string entry = WineOutput({"reg", "query", kUninstallKey}, server_->display());
+    const std::string values[] = {"DisplayName    REG_SZ    Orrery",
+                                  "DisplayIcon    REG_SZ    " + kInstallDir + "\\orreryw.exe",
+                                  "Publisher    REG_SZ    The Orrery authors",
+                                  std::string("DisplayVersion    REG_SZ    ") + ORRERY_VERSION,
+                                  "EstimatedSize    REG_DWORD    0x"};
+    for (const std::string& value : values) {
+        EXPECT_NE(entry.find(value), std::string::npos) << "no " << value << " in:\n" << entry;
+    }
 }
 
-// Started from the Start menu, Windows gives the console program a console window of its own;
-// started here from the installation folder it writes to the test's pipe instead.
+// Run again without /D, as a newer version would be, it replaces the installed one in its folder.
+TEST_F(Installer, InstallingAgainUpgradesInPlace) {
+    ASSERT_EQ(RunWine({ORRERY_INSTALLER, "/S"}, server_->display()), 0);
+    EXPECT_TRUE(Exists(Installed("orreryw.exe")));
+    EXPECT_FALSE(Exists(DriveC("Program Files/Orrery"))) << "a second installation";
+    EXPECT_TRUE(UninstallEntryPresent());
+}
+
+// The shortcut starts the GUI program, for which Windows opens no console window.
 TEST_F(Installer, TheShortcutNamesTheInstalledProgramWhichStarts) {
-    const std::string target = kInstallDir + "\\orrery.exe";
+    const std::string target = kInstallDir + "\\orreryw.exe";
     EXPECT_NE(ReadFile(DriveC(kShortcutDir + "/Orrery.lnk")).find(target), std::string::npos)
         << "the shortcut Orrery.lnk does not name " << target;
     std::unique_ptr<OrreryDriver> app;

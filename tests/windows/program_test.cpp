@@ -1,11 +1,14 @@
 // orrery.exe under wine, driven through its window as on Windows: title and size, the overview,
-// and the native menu (Escape, click-open and click, press-drag-release).
+// the native menu (Escape, click-open and click, press-drag-release) and nothing on stderr; and
+// orreryw.exe on a display scaled to 150 %.
 #include <X11/keysym.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <iostream>
 #include <memory>
+#include <utility>
 
 #include "body_views.h"
 #include "scene_probes.h"
@@ -34,7 +37,7 @@ std::string Describe(const std::vector<ShownMenu>& menus) {
 class WineOrrery : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        server_ = std::make_unique<XvfbServer>();
+        server_ = std::make_unique<XvfbServer>(1920, 1200);  // room for 1000 px and the frame
         pointer_ = std::make_unique<Pointer>(server_->display());
         stderr_ = std::make_unique<StderrCapture>();
         const auto start = std::chrono::steady_clock::now();
@@ -57,7 +60,8 @@ protected:
 
     void TearDown() override {
         EXPECT_TRUE(app_->Running()) << "the program has ended";
-        EXPECT_EQ(WithoutDisplayWarning(stderr_->Text()), "") << "unexpected stderr";
+        // DISPLAY is set, as wine passes it on: freeglut must not take it for a display device.
+        EXPECT_EQ(stderr_->Text(), "") << "unexpected stderr";
     }
 
     static OrreryDriver& app() { return *app_; }
@@ -199,6 +203,57 @@ TEST_F(WineOrrery, ReleasingTheHeldButtonOnPlutoShowsItsCloseUp) {
     PointAtBody(menus, "Pluto");
     pointer_->Release(kRightButton);
     ExpectChosen("Pluto", 11);
+}
+
+// Wine's display scaling (LogPixels) at 150 % while it lives; back at 100 % after, with the
+// session ended so that the next program starts with it.
+struct ScaledDisplay {
+    explicit ScaledDisplay(const std::string& display) : display_(display) { Set("144"); }
+    ~ScaledDisplay() {
+        EndWineSession();
+        Set("96");
+        EndWineSession();
+    }
+    void Set(const char* logPixels) {
+        EXPECT_EQ(RunWine({"reg", "add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels", "/t",
+                           "REG_DWORD", "/d", logPixels, "/f"},
+                          display_),
+                  0);
+    }
+    std::string display_;
+};
+
+// The overview fills a window `side` px across: the Sun, 12 of its 100 units wide, at its centre.
+Failures SunFills(const Picture& picture, int side) {
+    const int c = side / 2, r = side * 6 * 8 / 1000;  // 0.8 of the Sun's radius
+    Failures failures;
+    for (const auto& [x, y] : {std::pair{c, c}, {c - r, c}, {c + r, c}, {c, c - r}, {c, c + r}}) {
+        const Rgb8 seen = picture.At(x, y);
+        if (!NearColour(seen, kSunColour)) {
+            failures.push_back("Sun at (" + std::to_string(x) + ", " + std::to_string(y) +
+                               ") shows " + std::to_string(seen.r) + "," + std::to_string(seen.g) +
+                               "," + std::to_string(seen.b));
+        }
+    }
+    return failures;
+}
+
+// A 1920 x 1080 laptop screen at 150 %: 1500 px and the frame do not fit, so the window is the
+// largest square that does. Wine puts it at the top left, so the client area's offset is the
+// frame's left and top, and its bottom edge is as thick as the left one.
+TEST(WineOrreryScaled, TheGuiProgramOpensAsLargeAsTheScreenHoldsAndTheViewFillsIt) {
+    XvfbServer server(1920, 1080);
+    ScaledDisplay scaled(server.display());
+    StderrCapture stderrCapture;
+    OrreryDriver app(WINE_COMMAND, server.display(), std::vector<std::string>{ORRERYW_EXE});
+    stderrCapture.Stop();
+    const Box window = app.Geometry(app.window());
+    const int fits = app.Screen().height - window.y - window.x;
+    EXPECT_EQ(window.width, std::min(1500, fits)) << "the screen holds " << fits << " px";
+    EXPECT_EQ(window.height, window.width);
+    EXPECT_EQ(PollProbe(app, [&](const Picture& p) { return SunFills(p, window.width); }), "");
+    EXPECT_EQ(app.ConsoleAfter(0, kStartUpOutput.size()), kStartUpOutput);
+    EXPECT_EQ(stderrCapture.Text(), "");
 }
 
 }  // namespace

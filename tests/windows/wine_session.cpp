@@ -12,21 +12,27 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
 #include <stdexcept>
 
 namespace {
 
-// Runs `command` to its end, its stdout discarded (wine's reg prints what it finds there).
-int RunAndWait(const std::vector<std::string>& command, const std::string& display) {
+// Runs `command` to its end, its stdout in `output` or else discarded (wine's reg prints what it
+// finds there).
+int RunAndWait(const std::vector<std::string>& command, const std::string& display,
+               std::string* output = nullptr) {
+    // A file, not a pipe: wine's server and services, started by the command, outlive it.
+    char name[] = "/tmp/orrery-stdout-XXXXXX";
+    const int file = output != nullptr ? mkstemp(name) : -1;
+    if (output != nullptr && file < 0) return -1;
+    if (file >= 0) unlink(name);
     const pid_t pid = fork();
     if (pid < 0) return -1;
     if (pid == 0) {
         prctl(PR_SET_PDEATHSIG, SIGTERM);
         if (!display.empty()) setenv("DISPLAY", display.c_str(), 1);
-        const int devNull = open("/dev/null", O_WRONLY);
-        dup2(devNull, STDOUT_FILENO);
-        close(devNull);
+        const int out = file >= 0 ? file : open("/dev/null", O_WRONLY);
+        dup2(out, STDOUT_FILENO);
+        close(out);
         std::vector<char*> argv;
         for (const std::string& arg : command) argv.push_back(const_cast<char*>(arg.c_str()));
         argv.push_back(nullptr);
@@ -34,7 +40,14 @@ int RunAndWait(const std::vector<std::string>& command, const std::string& displ
         _exit(127);
     }
     int status = 0;
-    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
+    const bool ended = waitpid(pid, &status, 0) == pid && WIFEXITED(status);
+    if (file >= 0) {
+        char buffer[4096];
+        for (ssize_t n, at = 0; (n = pread(file, buffer, sizeof buffer, at)) > 0; at += n)
+            output->append(buffer, static_cast<std::size_t>(n));
+        close(file);
+    }
+    if (!ended) return -1;
     return WEXITSTATUS(status);
 }
 
@@ -44,6 +57,14 @@ int RunWine(const std::vector<std::string>& args, const std::string& display) {
     std::vector<std::string> command{WINE_COMMAND};
     command.insert(command.end(), args.begin(), args.end());
     return RunAndWait(command, display);
+}
+
+std::string WineOutput(const std::vector<std::string>& args, const std::string& display) {
+    std::vector<std::string> command{WINE_COMMAND};
+    command.insert(command.end(), args.begin(), args.end());
+    std::string output;
+    RunAndWait(command, display, &output);
+    return output;
 }
 
 void EndWineSession() { RunAndWait({WINESERVER_COMMAND, "-k"}, ""); }
@@ -123,31 +144,4 @@ std::string StderrCapture::Text() const {
         at += n;
     }
     return text;
-}
-
-std::string WithoutDisplayWarning(const std::string& text) {
-    static const std::string kWarningEnd =
-        "): fgPlatformInitialize: CreateDC failed, Screen size info may be incorrect";
-    static const std::string kWarningNext =
-        "This is quite likely caused by a bad '-display' parameter";
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    std::string rest;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
-        const bool warning =
-            line.rfind("freeglut (", 0) == 0 && line.size() > kWarningEnd.size() &&
-            line.compare(line.size() - kWarningEnd.size(), kWarningEnd.size(), kWarningEnd) == 0 &&
-            i + 1 < lines.size() && lines[i + 1] == kWarningNext;
-        if (warning) {
-            ++i;
-            continue;
-        }
-        rest += line + "\n";
-    }
-    return rest;
 }

@@ -13,6 +13,9 @@
 // status, or -1 when it did not end by itself.
 int RunWine(const std::vector<std::string>& args, const std::string& display);
 
+// Runs wine with `args` on `display` to its end; returns its stdout.
+std::string WineOutput(const std::vector<std::string>& args, const std::string& display);
+
 // Ends every process of the prefix's wine session (wine keeps processes such as its explorer
 // running for a while after a program ends), so the next test starts a session of its own.
 void EndWineSession();
@@ -63,8 +66,3 @@ private:
     int file_ = -1;
     int savedStderr_ = -1;
 };
-
-// `text` without freeglut's warning that it could not open the display device that DISPLAY
-// names: wine passes DISPLAY on to Windows programs, where freeglut takes it for a device name.
-// The warning is its two lines exactly; anything else stays.
-std::string WithoutDisplayWarning(const std::string& text);

@@ -71,6 +71,9 @@ int FirstWindowSidePx(int /*argc*/, char** /*argv*/, int sidePx) {
     return CanvasBufferSize(width, height) ? width : sidePx;
 }
 
+// Emscripten's glutInit reads nothing of the environment.
+void PrepareGlutEnvironment() {}
+
 void SetWindowTitle(const char* title) { emscripten_set_window_title(title); }
 
 // Animation frames always come once per display refresh.

@@ -42,6 +42,9 @@ const char* NoWindowSystemReason(int argc, char** argv) {
 
 int FirstWindowSidePx(int /*argc*/, char** /*argv*/, int sidePx) { return sidePx; }
 
+// On X11 all of the environment, DISPLAY first, means what it says.
+void PrepareGlutEnvironment() {}
+
 // freeglut hands the X server the title as Latin-1, which cannot carry Hangul: set it again as
 // Unicode.
 void SetWindowTitle(const char* title) {
