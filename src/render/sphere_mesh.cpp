@@ -1,10 +1,10 @@
 // GLUT's sphere meshes, built here once per radius so every platform draws the same vertices.
 //
 // The vertices are freeglut's, computed with its single-precision steps: the poles on z and
-// kSphereStacks - 1 rings of kSphereSlices vertices between them. The solid sphere is one
-// triangle strip per stack, the wire sphere a line strip per meridian and a loop per parallel,
-// each part drawn from a client-side array of its own, which every GL this program runs on
-// draws, WebGL's emulation of the fixed-function pipeline included.
+// kSphereStacks - 1 rings of kSphereSlices vertices between them. The solid sphere is GLUT's
+// triangle strip per stack, handed to GL as the strips' triangles in one draw; the wire sphere a
+// line strip per meridian and a loop per parallel. Each draw has a client-side array of its own,
+// which every GL this program runs on draws, WebGL's emulation of fixed-function GL included.
 #include "render/sphere_mesh.h"
 
 #include <GL/gl.h>
@@ -131,14 +131,31 @@ const ParallelIndices& Parallels() {
 
 // The vertices of every part in drawing order, each part whole in itself: a WebGL emulation of
 // client-side arrays uploads only the first `count` vertices a draw names, so parts cannot share.
-template <std::size_t N>
-std::vector<GLfloat> Unfold(const Vertices& vertices, const std::array<GLushort, N>& indices,
+template <typename Indices>
+std::vector<GLfloat> Unfold(const Vertices& vertices, const Indices& indices,
                             std::vector<GLfloat> into = {}) {
     for (const GLushort index : indices) {
         const auto* vertex = &vertices[std::size_t{index} * 3];
         into.insert(into.end(), vertex, vertex + 3);
     }
     return into;
+}
+
+// The triangles the solid strips make, each turned as the strip turns it, so front faces stay
+// front faces; the strips' zero-area triangles at the poles, which cover no pixel, left out.
+std::vector<GLushort> StripTriangles() {
+    const SolidIndices& strips = SolidStrips();
+    std::vector<GLushort> triangles;
+    for (std::size_t strip = 0; strip < strips.size(); strip += kStripLength) {
+        for (std::size_t k = strip; k + 2 < strip + kStripLength; ++k) {
+            const bool even = (k - strip) % 2 == 0;
+            const GLushort a = strips[even ? k : k + 1];
+            const GLushort b = strips[even ? k + 1 : k];
+            const GLushort c = strips[k + 2];
+            if (a != b && b != c && a != c) triangles.insert(triangles.end(), {a, b, c});
+        }
+    }
+    return triangles;
 }
 
 struct SphereMesh {
@@ -163,7 +180,7 @@ const std::vector<GLfloat>& MeshFor(double radius, bool solid) {
     SphereMesh& mesh = meshes[meshCount < kMaxMeshes ? meshCount++ : kMaxMeshes - 1];
     mesh.radius = r;
     mesh.solid = solid;
-    mesh.parts = solid ? Unfold(vertices, SolidStrips())
+    mesh.parts = solid ? Unfold(vertices, StripTriangles())
                        : Unfold(vertices, Parallels(), Unfold(vertices, Meridians()));
     return mesh.parts;
 }
@@ -184,10 +201,11 @@ const GLfloat* DrawParts(const GLfloat* vertices, GLenum mode, std::size_t count
 // A closed sphere's back half lies wholly behind its front half, and the two share a colour;
 // with no depth test, leaving out the back faces keeps every pixel and halves the rasterising.
 void DrawSolidSphere(double radius) {
-    const GLfloat* strips = MeshFor(radius, true).data();
+    const std::vector<GLfloat>& triangles = MeshFor(radius, true);
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnable(GL_CULL_FACE);
-    DrawParts(strips, GL_TRIANGLE_STRIP, kStacks, kStripLength);
+    glVertexPointer(3, GL_FLOAT, 0, triangles.data());
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(triangles.size() / 3));
     glDisable(GL_CULL_FACE);
     glDisableClientState(GL_VERTEX_ARRAY);
 }
