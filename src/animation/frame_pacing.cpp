@@ -65,6 +65,8 @@ void RegisterIdleStep(IdleStep step) {
     if (!pacer.hidden && !pacer.timerArmed) glutIdleFunc(PacedIdle);
 }
 
+IdleStep RegisteredIdleStep() { return pacer.step; }
+
 bool WindowHidden() { return pacer.hidden; }
 
 void WindowStatusChanged(int status) {

@@ -2,6 +2,7 @@
 // and choosing a body from it.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -21,16 +22,39 @@ TEST(InitialSceneState, StartsInTheOverviewFromAboveFront) {
     EXPECT_EQ(scene.orbitAngle, angles) << "the global scene starts from the same values";
 }
 
-TEST(BodyCatalogue, FindsMenuValuesTwoToElevenAndPlanetsByIndex) {
-    const char* names[] = {"Sun",     "Mercury", "Venus",  "Earth",   "Mars",
-                           "Jupiter", "Saturn",  "Uranus", "Neptune", "Pluto"};
+// Every column of every row, as the bodies' table gives them; the Sun's orbit cells are unused.
+TEST(BodyCatalogue, HoldsTheTablesNumbersAndFindsMenuValuesTwoToEleven) {
+    // clang-format off
+    const std::vector<std::string> table{
+        "Sun 2 230,50,0 0 6 0 0 255,0,0 0.4 0 -",
+        "Mercury 3 255,0,0 7 0.6 90 4.09 250,50,50 0.2 -0.1 10",
+        "Venus 4 255,110,0 10 1.8 320 1.602 255,110,0 0.09 -357 10",
+        "Earth 5 60,90,250 14.2 1.9 120 1 60,90,250 1 -23 10",
+        "Mars 6 230,50,30 17.8 1 280 0.72 230,50,30 0.9 -25 10",
+        "Jupiter 7 90,110,160 23 3.8 340 0.5 90,110,160 2.43 -3 10",
+        "Saturn 8 130,80,30 31 3.4 180 0.38 130,80,30 2.34 -27 10",
+        "Uranus 9 80,150,240 38 2.5 110 0.2 80,150,240 1.34 -98 10",
+        "Neptune 10 60,110,200 44 2.4 220 0.1 60,110,200 1.25 -30 10",
+        "Pluto 11 130,220,250 48 0.5 60 0.05 130,220,250 0.156 -120 10",
+    };
+    // clang-format on
+    const auto rgb = [](Rgb c) {
+        return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
+    };
+    std::vector<std::string> rows;
     for (int value = 2; value <= 11; ++value) {
-        const BodyInfo* body = FindBody(value);
-        ASSERT_NE(body, nullptr) << value;
-        EXPECT_STREQ(body->name, names[value - 2]);
-        EXPECT_EQ(body, &BodyCatalogue[static_cast<std::size_t>(value - 2)]);
-        EXPECT_EQ(body, value == 2 ? &Sun() : &Planet(value - 3));
+        const BodyInfo* b = FindBody(value);
+        ASSERT_NE(b, nullptr) << value;
+        EXPECT_EQ(b, value == 2 ? &Sun() : &Planet(value - 3));
+        char numbers[128];  // %g keeps the float's shortest decimal spelling for these values
+        std::snprintf(
+            numbers, sizeof numbers, "%g %g %g %g %s %g %g %s", b->orbitRadius, b->sphereRadius,
+            b->initialAngle, b->orbitStep, rgb(b->closeUpColour).c_str(), b->spinStep, b->tilt,
+            b->closeUpRange ? std::to_string(static_cast<int>(*b->closeUpRange)).c_str() : "-");
+        rows.push_back(std::string(b->name) + " " + std::to_string(b->menuValue) + " " +
+                       rgb(b->overviewColour) + " " + numbers);
     }
+    EXPECT_EQ(rows, table);
     for (int value : {-5, 0, 1, 12}) EXPECT_EQ(FindBody(value), nullptr) << value;
 }
 
