@@ -56,8 +56,7 @@ inline void Drag(SceneState& s, int x, int y) {
 
 // Per body, Sun 2 … Pluto 11: the spin step and the tilt a choice sets.
 constexpr float kSpinStep[] = {0.4f, 0.2f, 0.09f, 1.0f, 0.9f, 2.43f, 2.34f, 1.34f, 1.25f, 0.156f};
-constexpr float kTilt[] = {0.0f,  -0.1f,  -357.0f, -23.0f, -25.0f,
-                           -3.0f, -27.0f, -98.0f,  -30.0f, -120.0f};
+constexpr float kTilt[] = {0, -0.1f, -357, -23, -25, -3, -27, -98, -30, -120};
 // Per planet, Mercury … Pluto: degrees a step.
 constexpr float kOrbitStep[] = {4.09f, 1.602f, 1.0f, 0.72f, 0.5f, 0.38f, 0.2f, 0.1f, 0.05f};
 

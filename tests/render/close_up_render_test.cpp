@@ -40,10 +40,6 @@ void ProbeBody(const Frame& frame, const CloseUpLook& body, bool mirrored, Probe
     const double end = std::min(55.0, 50.0 / std::max(std::abs(up.x), std::abs(up.y)));
     for (double along : {0.5 - end, -20.0, 20.0, end - 0.5})
         report.Expect(frame, ToWindow({along * up.x, along * up.y}), kAxisGreen, what + " axis", 1);
-    if (end < 55.0) return;
-    for (double along : {-56.0, 56.0})
-        report.Expect(frame, ToWindow({along * up.x, along * up.y}), kAxisGreen,
-                      what + " beyond the axis", 1, false);
 }
 
 TEST_F(RenderTest, EachCloseUpShowsItsWireSphereAndTiltedAxis) {
@@ -103,12 +99,6 @@ TEST_F(RenderTest, SunLookAtMirrorsLaterCloseUpsUntilTheNextResize) {
     ProbeBody(Draw(), kEarth, true, report, "Earth after the Sun");
     Resize(kGlWindowPx, kGlWindowPx);
     ProbeBody(Draw(), kEarth, false, report, "Earth after a resize");
-}
-
-TEST_F(RenderTest, PlanetCloseUpShowsTheWholeSphereAfterAResize) {
-    Choose(kEarth.menuValue);
-    EXPECT_EQ(Resize(kGlWindowPx, kGlWindowPx), "ChangeSize call, nRange=10.000000");
-    ProbeBody(Draw(), kEarth, false, report, "Earth");
 }
 
 }  // namespace
