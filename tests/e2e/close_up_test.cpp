@@ -97,7 +97,7 @@ TEST_F(CloseUp, EachBodyShowsItsWireSphereAndTiltedAxis) {
     for (const BodyView& body : kBodyViews) {
         SCOPED_TRACE(body.name);
         // Sun to Mars chosen by clicks, the rest with the arrow keys and Return.
-        EXPECT_EQ(Choose(body.name, body.menuValue > 6 ? MenuOpening::kKeys : MenuOpening::kClick),
+        ASSERT_EQ(Choose(body.name, body.menuValue > 6 ? MenuOpening::kKeys : MenuOpening::kClick),
                   SelectLine(body));
         seenFromBehind = seenFromBehind || body.menuValue == kBodyViews[0].menuValue;
         EXPECT_EQ(CloseUpFindings(body, seenFromBehind), "");
