@@ -14,8 +14,8 @@ namespace {
 
 constexpr int kWarmUpFrames = 1000;
 constexpr int kFrames = 10000;
-constexpr long kAllowedGrowthBytes = 256L << 10;  // under half of 64 bytes a frame
-constexpr int kMmapThresholdBytes = 128 * 1024;   // glibc's starting value
+constexpr long kAllowedGrowthBytes = 64L << 10;  // 64 bytes a frame would add 560 KiB
+constexpr int kMmapThresholdBytes = 128 * 1024;  // glibc's starting value
 
 #ifdef ORRERY_SANITIZE
 // Resident memory here would include the freed blocks AddressSanitizer holds back to catch use
