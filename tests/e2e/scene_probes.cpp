@@ -294,9 +294,9 @@ Failures CloseUpOf(const Picture& picture, const BodyView& body, bool seenFromBe
     const double tilt = body.tiltDeg * kPi / 180.0;
     const Point up{(seenFromBehind ? 1.0 : -1.0) * std::sin(tilt), std::cos(tilt)};
     // Out to its ends, or to where the window cuts it off.
-    const double end = std::min({kAxisHalfLength, width / 2.0 / pxPerUnit / std::abs(up.x),
-                                 height / 2.0 / pxPerUnit / std::abs(up.y)});
-    for (double r : {33.0, 41.0, end - 0.5}) {
+    const double reach = std::min({kAxisHalfLength, width / 2.0 / pxPerUnit / std::abs(up.x),
+                                   height / 2.0 / pxPerUnit / std::abs(up.y)});
+    for (double r : {33.0, 41.0, reach - 0.5}) {
         for (double end : {1.0, -1.0}) {
             const Point p{centre.x + end * r * pxPerUnit * up.x,
                           centre.y - end * r * pxPerUnit * up.y};
