@@ -41,6 +41,8 @@ void RegisterIdleStep(IdleStep step) {
     CallForNextFrame(pacer.clock.NextStepAt(), MakeStep);
 }
 
+IdleStep RegisteredIdleStep() { return pacer.step; }
+
 bool WindowHidden() { return pacer.hidden; }
 
 void WindowVisibilityChanged(bool hidden) {

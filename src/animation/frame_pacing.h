@@ -9,6 +9,8 @@ void StartFramePacing(double refreshHz);
 
 // A frame names the idle step that animates what it shows; the step runs once its time comes.
 void RegisterIdleStep(IdleStep step);
+// The step the last frame drawn asked for, null before the first frame.
+IdleStep RegisteredIdleStep();
 
 // Whether the window was last reported unseen: then nothing is drawn.
 bool WindowHidden();

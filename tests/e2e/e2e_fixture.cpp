@@ -30,3 +30,7 @@ std::string RunningOrrery::NextOutput(std::size_t length) {
     outputTaken_ += text.size();
     return text;
 }
+
+std::string RunningOrrery::GridFindings(double pitchDeg, double yawDeg) {
+    return PollProbe(*app_, [=](const Picture& p) { return GridSeenFrom(p, pitchDeg, yawDeg); });
+}

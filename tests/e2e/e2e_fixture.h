@@ -25,6 +25,8 @@ protected:
     // Stdout written since the last call, once at least `length` bytes of it have come (or the
     // time is up), so that anything unexpected shows.
     static std::string NextOutput(std::size_t length);
+    // The grid as a view turned by `pitchDeg` after `yawDeg` shows it, once a frame does: "" then.
+    static std::string GridFindings(double pitchDeg, double yawDeg);
 
 private:
     static std::unique_ptr<XvfbServer> server_;

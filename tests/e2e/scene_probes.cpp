@@ -20,7 +20,7 @@ constexpr auto kProbeTimeout = std::chrono::seconds(10);  // planets move off wh
 constexpr double kSphereRadius = 30.0;                    // scene units
 constexpr double kRimFrom = 28.5;  // the outermost wires lie between this and the radius
 constexpr int kMinWirePixels = 2000;
-constexpr double kAxisProbeRadii[] = {33.0, 37.0, 41.0, 45.0};  // beyond the sphere, in view
+constexpr double kAxisHalfLength = 55.0;  // 25 beyond each pole
 constexpr Rgb8 kAxisColour{0, 255, 0};
 constexpr int kMinDiscPixels = 10;  // fewer could be a star of the same colour
 constexpr Rgb8 kPlanetColours[] = {{255, 0, 0},    {255, 110, 0},  {60, 90, 250},
@@ -293,7 +293,10 @@ Failures CloseUpOf(const Picture& picture, const BodyView& body, bool seenFromBe
     // The axis turns by the tilt about the view axis; seen from behind, left and right swap.
     const double tilt = body.tiltDeg * kPi / 180.0;
     const Point up{(seenFromBehind ? 1.0 : -1.0) * std::sin(tilt), std::cos(tilt)};
-    for (double r : kAxisProbeRadii) {
+    // Out to its ends, or to where the window cuts it off.
+    const double reach = std::min({kAxisHalfLength, width / 2.0 / pxPerUnit / std::abs(up.x),
+                                   height / 2.0 / pxPerUnit / std::abs(up.y)});
+    for (double r : {33.0, 41.0, reach - 0.5}) {
         for (double end : {1.0, -1.0}) {
             const Point p{centre.x + end * r * pxPerUnit * up.x,
                           centre.y - end * r * pxPerUnit * up.y};

@@ -11,7 +11,8 @@
 using Failures = std::vector<std::string>;
 using Probe = std::function<Failures(const Picture&)>;
 
-inline constexpr Rgb8 kSunColour{230, 50, 0};  // the overview Sun; the grid shares its colour
+inline constexpr Rgb8 kSunColour{230, 50, 0};        // the overview Sun; the grid shares its colour
+inline constexpr Rgb8 kMenuHighlight{53, 132, 228};  // a menu row under the pointer
 
 // Grabs the window until `probe` finds nothing wrong or the time is up. Returns the last
 // findings, one per line, or "" when all is well.

@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "animation/idle_steps.h"
+#include "animation/frame_pacing.h"
 #include "app/change_size.h"
 #include "gl_window.h"
 #include "input/body_menu.h"
@@ -27,7 +27,7 @@ struct Driver {
     std::string expectedOutput;
     int x = 500, y = 500, frames = 0, glErrors = 0, firstDivergence = -1;
     std::string programAtDivergence, modelAtDivergence;
-    bool spinIdle = false;  // the idle callback the last frame registered
+    void (*modelIdle)(SceneState&) = nullptr;  // the step the model's last frame asks for
 
     int Pick(int lo, int hi) { return lo + static_cast<int>(random() % unsigned(hi - lo + 1)); }
     // Function keys, every arrow and freeglut's extra keys (all contiguous), or no key at all.
@@ -49,8 +49,10 @@ struct Driver {
     void Frame() {
         DrawFrame();
         for (GLenum e = glGetError(); e != GL_NO_ERROR; e = glGetError()) ++glErrors;
-        if (scene.viewMode == kOverviewMode) spinIdle = false;
-        if (FindBody(scene.viewMode) != nullptr) spinIdle = true;
+        // An overview frame asks for the orbit step, a close-up for the spin, any other view
+        // for nothing new.
+        if (model.viewMode == 1) modelIdle = [](SceneState& s) { model::Orbits(s.orbitAngle); };
+        if (model.viewMode >= 2 && model.viewMode <= 11) modelIdle = model::Spin;
         ++frames;
     }
     // Compared after every event: a preset key would hide an earlier slip from a final comparison.
@@ -85,8 +87,8 @@ struct Driver {
         } else if (kind < 69) {
             Resize(Pick(0, 3000), Pick(0, 3000));
         } else if (kind < 88) {
-            spinIdle ? AdvanceSpin() : AdvanceOrbits();
-            spinIdle ? model::Spin(model) : model::Orbits(model.orbitAngle);
+            if (const IdleStep step = RegisteredIdleStep()) step();
+            if (modelIdle != nullptr) modelIdle(model);
         } else {
             Frame();
         }

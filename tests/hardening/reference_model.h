@@ -54,17 +54,22 @@ inline void Drag(SceneState& s, int x, int y) {
     s.lastMouseY = static_cast<float>(y);
 }
 
+// Per body, Sun 2 … Pluto 11: the spin step and the tilt a choice sets.
+constexpr float kSpinStep[] = {0.4f, 0.2f, 0.09f, 1.0f, 0.9f, 2.43f, 2.34f, 1.34f, 1.25f, 0.156f};
+constexpr float kTilt[] = {0, -0.1f, -357, -23, -25, -3, -27, -98, -30, -120};
+// Per planet, Mercury … Pluto: degrees a step.
+constexpr float kOrbitStep[] = {4.09f, 1.602f, 1.0f, 0.72f, 0.5f, 0.38f, 0.2f, 0.1f, 0.05f};
+
 inline void Select(SceneState& s, int value) {
     s.viewMode = value;
     if (value < 2 || value > 11) return;
-    const BodyInfo& row = BodyCatalogue[static_cast<std::size_t>(value - 2)];
-    s.spinStep = row.spinStep;
-    s.tiltAngle = row.tilt;
+    s.spinStep = kSpinStep[value - 2];
+    s.tiltAngle = kTilt[value - 2];
     if (value >= 3) s.nRange = 10.0f;
 }
 
-inline void Orbits(std::array<float, kPlanetCount>& angle) {
-    for (std::size_t i = 0; i < angle.size(); ++i) angle[i] += BodyCatalogue[i + 1].orbitStep;
+inline void Orbits(std::array<float, 9>& angle) {
+    for (std::size_t i = 0; i < angle.size(); ++i) angle[i] += kOrbitStep[i];
     for (float& a : angle) {
         if (a > 360.0f) {
             a -= 360.0f;

@@ -2,6 +2,8 @@
 // and choosing a body from it.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -21,16 +23,37 @@ TEST(InitialSceneState, StartsInTheOverviewFromAboveFront) {
     EXPECT_EQ(scene.orbitAngle, angles) << "the global scene starts from the same values";
 }
 
-TEST(BodyCatalogue, FindsMenuValuesTwoToElevenAndPlanetsByIndex) {
-    const char* names[] = {"Sun",     "Mercury", "Venus",  "Earth",   "Mars",
-                           "Jupiter", "Saturn",  "Uranus", "Neptune", "Pluto"};
+// Every column of every row, as the bodies' table gives them; the Sun has no orbit (its cells
+// are unused) and no range of its own.
+TEST(BodyCatalogue, HoldsTheTablesNumbersAndFindsMenuValuesTwoToEleven) {
+    // clang-format off
+    const std::vector<std::string> table{
+        "Sun 2 230,50,0 0 6 0 0 255,0,0 0.4 0 nan",
+        "Mercury 3 255,0,0 7 0.6 90 4.09 250,50,50 0.2 -0.1 10",
+        "Venus 4 255,110,0 10 1.8 320 1.602 255,110,0 0.09 -357 10",
+        "Earth 5 60,90,250 14.2 1.9 120 1 60,90,250 1 -23 10",
+        "Mars 6 230,50,30 17.8 1 280 0.72 230,50,30 0.9 -25 10",
+        "Jupiter 7 90,110,160 23 3.8 340 0.5 90,110,160 2.43 -3 10",
+        "Saturn 8 130,80,30 31 3.4 180 0.38 130,80,30 2.34 -27 10",
+        "Uranus 9 80,150,240 38 2.5 110 0.2 80,150,240 1.34 -98 10",
+        "Neptune 10 60,110,200 44 2.4 220 0.1 60,110,200 1.25 -30 10",
+        "Pluto 11 130,220,250 48 0.5 60 0.05 130,220,250 0.156 -120 10",
+    };
+    // clang-format on
+    std::vector<std::string> rows;
     for (int value = 2; value <= 11; ++value) {
-        const BodyInfo* body = FindBody(value);
-        ASSERT_NE(body, nullptr) << value;
-        EXPECT_STREQ(body->name, names[value - 2]);
-        EXPECT_EQ(body, &BodyCatalogue[static_cast<std::size_t>(value - 2)]);
-        EXPECT_EQ(body, value == 2 ? &Sun() : &Planet(value - 3));
+        const BodyInfo* b = FindBody(value);
+        ASSERT_NE(b, nullptr) << value;
+        EXPECT_EQ(b, value == 2 ? &Sun() : &Planet(value - 3));
+        const Rgb o = b->overviewColour, c = b->closeUpColour;
+        char row[160];  // %g spells these floats as the table does
+        std::snprintf(row, sizeof row, "%s %d %d,%d,%d %g %g %g %g %d,%d,%d %g %g %g", b->name,
+                      b->menuValue, o.r, o.g, o.b, b->orbitRadius, b->sphereRadius, b->initialAngle,
+                      b->orbitStep, c.r, c.g, c.b, b->spinStep, b->tilt,
+                      b->closeUpRange.value_or(std::nanf("")));
+        rows.emplace_back(row);
     }
+    EXPECT_EQ(rows, table);
     for (int value : {-5, 0, 1, 12}) EXPECT_EQ(FindBody(value), nullptr) << value;
 }
 
@@ -39,12 +62,10 @@ TEST(ChooseBody, SetsTheBodysSpinTiltAndRangeAndLogsTheValue) {
         int before, value;  // before: a body chosen first, 0 for none
         float spinStep, tilt, nRange;
     };
+    // Every body's numbers are the catalogue's, checked above; a few show that they are copied.
     // clang-format off
     const Case cases[] = {
-        {0, 2, 0.4f, 0.0f, 50},      {0, 3, 0.2f, -0.1f, 10},   {0, 4, 0.09f, -357.0f, 10},
-        {0, 5, 1.0f, -23.0f, 10},    {0, 6, 0.9f, -25.0f, 10},  {0, 7, 2.43f, -3.0f, 10},
-        {0, 8, 2.34f, -27.0f, 10},   {0, 9, 1.34f, -98.0f, 10}, {0, 10, 1.25f, -30.0f, 10},
-        {0, 11, 0.156f, -120.0f, 10},
+        {0, 2, 0.4f, 0.0f, 50},      {0, 3, 0.2f, -0.1f, 10},   {0, 11, 0.156f, -120.0f, 10},
         {7, 2, 0.4f, 0.0f, 10},      {5, 5, 1.0f, -23.0f, 10},  // the Sun keeps a planet's range
         {5, 0, 1.0f, -23.0f, 10},    {5, 1, 1.0f, -23.0f, 10},  // no such body: only viewMode
         {5, 12, 1.0f, -23.0f, 10},   {5, -5, 1.0f, -23.0f, 10},
@@ -73,17 +94,13 @@ TEST(BodyMenu, OneKoreanEntryOpensTheTenBodiesInCatalogueOrder) {
               "\xED\x96\x89\xEC\x84\xB1\xED\x95\x98\xEB\x82\x98\xEC\x94\xA9 "
               "\xEB\xB3\xB4\xEA\xB8\xB0 ")  // UTF-8, with its trailing space
         << "행성하나씩 보기 ";
-    std::vector<std::string> labels;
-    std::vector<int> values;
-    for (const MenuEntry& body : menu[0].submenu) {
-        labels.push_back(body.label);
-        values.push_back(body.value);
+    ASSERT_EQ(menu[0].submenu.size(), BodyCatalogue.size());
+    for (std::size_t i = 0; i < BodyCatalogue.size(); ++i) {  // the rows pinned above, in order
+        const MenuEntry& body = menu[0].submenu[i];
+        EXPECT_EQ(body.label, BodyCatalogue[i].name);
+        EXPECT_EQ(body.value, BodyCatalogue[i].menuValue);
         EXPECT_TRUE(body.submenu.empty()) << body.label;
     }
-    EXPECT_EQ(labels,
-              (std::vector<std::string>{"Sun", "Mercury", "Venus", "Earth", "Mars", "Jupiter",
-                                        "Saturn", "Uranus", "Neptune", "Pluto"}));
-    EXPECT_EQ(values, (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
 }
 
 std::string Text(const Rect& r) {

@@ -4,6 +4,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
@@ -23,6 +24,7 @@ constexpr auto kPollInterval = std::chrono::milliseconds(10);
 constexpr auto kStartTimeout = std::chrono::seconds(60);  // software GL on a loaded machine
 constexpr int kLeftButton = 1;
 constexpr int kRightButton = 3;
+constexpr int kWheelUp = 4, kWheelDown = 5;
 
 // A window can vanish between listing and reading it (a menu closing); that is not fatal here.
 int IgnoreXError(Display*, XErrorEvent*) { return 0; }
@@ -306,6 +308,54 @@ bool OrreryDriver::WaitForFreshFrames(int count) {
     return true;
 }
 
+bool OrreryDriver::Cover(bool covered) {
+    if (covered) {
+        const Box g = Geometry(window_);
+        cover_ = XCreateSimpleWindow(display_, DefaultRootWindow(display_), g.x, g.y,
+                                     static_cast<unsigned>(g.width),
+                                     static_cast<unsigned>(g.height), 0, 0, 0);
+        XSetWindowAttributes attributes{};
+        attributes.override_redirect = True;  // placed exactly where asked, with or without a WM
+        XChangeWindowAttributes(display_, cover_, CWOverrideRedirect, &attributes);
+        XMapRaised(display_, cover_);
+    } else {
+        XDestroyWindow(display_, cover_);
+        cover_ = 0;
+    }
+    Sync();
+    return PollUntil([&] {
+        XWindowAttributes a{};
+        return (XGetWindowAttributes(display_, cover_, &a) != 0 && a.map_state == IsViewable) ==
+               covered;
+    });
+}
+
+bool OrreryDriver::InputFree() {
+    const Window root = DefaultRootWindow(display_);
+    const bool keyboard = XGrabKeyboard(display_, root, False, GrabModeAsync, GrabModeAsync,
+                                        CurrentTime) == GrabSuccess;
+    const bool pointer = XGrabPointer(display_, root, False, 0, GrabModeAsync, GrabModeAsync, None,
+                                      None, CurrentTime) == GrabSuccess;
+    XUngrabKeyboard(display_, CurrentTime);
+    XUngrabPointer(display_, CurrentTime);
+    Sync();
+    return keyboard && pointer;
+}
+
+std::string OrreryDriver::TextProperty(const char* name) {
+    XTextProperty property{};
+    const Atom atom = XInternAtom(display_, name, True);
+    if (atom == None || XGetTextProperty(display_, window_, &property, atom) == 0) return {};
+    char** list = nullptr;
+    int count = 0;
+    std::string text;
+    if (Xutf8TextPropertyToTextList(display_, &property, &list, &count) >= Success && count > 0)
+        text = list[0];
+    if (list != nullptr) XFreeStringList(list);
+    XFree(property.value);
+    return text;
+}
+
 void OrreryDriver::Sync() { XSync(display_, False); }
 
 void OrreryDriver::TypeKey(KeySym key, bool shift) {
@@ -334,6 +384,13 @@ void OrreryDriver::ClickAtRoot(int button, int x, int y) {
     PressButton(button, false);
 }
 
+void OrreryDriver::TurnWheel() {
+    for (int button : {kWheelUp, kWheelDown}) {
+        PressButton(button, true);
+        PressButton(button, false);
+    }
+}
+
 void OrreryDriver::Click(int button, int x, int y) {
     const Box g = Geometry(window_);
     ClickAtRoot(button, g.x + x, g.y + y);
@@ -355,9 +412,9 @@ OpenMenu OrreryDriver::OpenBodyMenu(MenuOpening how) {
 OpenMenu OrreryDriver::OpenBodyMenuAt(int x, int y, MenuOpening how) {
     MovePointerToRoot(x, y);
     PressButton(kRightButton, true);
-    if (how == MenuOpening::kClick) PressButton(kRightButton, false);
+    if (how != MenuOpening::kHold) PressButton(kRightButton, false);
     OpenMenu menu;
-    menu.buttonHeld = how == MenuOpening::kHold;
+    menu.how = how;
     auto shown = [this](std::size_t n) { return [this, n] { return ShownMenus().size() >= n; }; };
     if (!PollUntil(shown(1))) throw std::runtime_error("no pop-up menu after a right press");
     menu.main = ShownMenus().front();  // mapped first, so lowest
@@ -386,9 +443,14 @@ void OrreryDriver::HoverBody(const OpenMenu& menu, int index) {
 
 bool OrreryDriver::PickBody(const OpenMenu& menu, int index) {
     const auto [x, y] = BodyEntryCentre(menu, index);
-    if (menu.buttonHeld) {
+    if (menu.how == MenuOpening::kHold) {
         MovePointerToRoot(x, y);
         PressButton(kRightButton, false);
+    } else if (menu.how == MenuOpening::kKeys) {
+        TypeKey(XK_Right);  // into the list, on its first row; then down, or up round the end
+        for (int i = 0; i < index && index <= kBodyEntries / 2; ++i) TypeKey(XK_Down);
+        for (int i = index; i < kBodyEntries && index > kBodyEntries / 2; ++i) TypeKey(XK_Up);
+        TypeKey(XK_Return);
     } else {
         ClickAtRoot(kLeftButton, x, y);
     }

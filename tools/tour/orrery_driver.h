@@ -47,15 +47,16 @@ private:
 bool PollUntil(const std::function<bool()>& condition,
                std::chrono::milliseconds timeout = std::chrono::seconds(20));
 
-// How the right button opens the menu: a click, or a press held until a body is picked.
-enum class MenuOpening { kClick, kHold };
+// How the menu opens and picks: a right click then a click on the body, a right press held until
+// released on the body, or a right click then the arrow keys and Return.
+enum class MenuOpening { kClick, kHold, kKeys };
 
 // A menu shown on screen: the pop-up window and the body submenu beside it.
 struct OpenMenu {
     Window main = 0, submenu = 0;
     Box mainBox{}, submenuBox{};                    // root coordinates
     Picture mainAtFirstSight, submenuAtFirstSight;  // grabbed as soon as each was mapped
-    bool buttonHeld = false;
+    MenuOpening how = MenuOpening::kClick;
 };
 
 class OrreryDriver {
@@ -72,6 +73,8 @@ public:
 
     bool Running();
     pid_t pid() const { return pid_; }
+    // Whether another client could take the keyboard and the pointer: no one holds them.
+    bool InputFree();
     // Everything the program has written to stdout so far.
     const std::string& Console();
     // Waits until `count` bytes follow position `from` of the console; returns all that follows.
@@ -82,6 +85,8 @@ public:
     Box Screen();
     // The property's type name and its bytes, both empty when it is not set.
     std::pair<std::string, std::string> Property(const char* name);
+    // A text property of the window in UTF-8, whatever its encoding; empty when it is not set.
+    std::string TextProperty(const char* name);
     // The name of the atom a window's ATOM property holds, empty when it is not set.
     std::string AtomProperty(Window w, const char* name);
     Picture Grab(Window w);
@@ -93,6 +98,9 @@ public:
     // Unmaps the window, as iconifying it would, or maps it again; waits until the server agrees.
     bool Hide();
     bool Show();
+    // Lays another window over the program's whole window, or takes it away again; waits until
+    // the server agrees.
+    bool Cover(bool covered);
     // Waits until `count` new frames have reached the window since the call.
     bool WaitForFreshFrames(int count);
 
@@ -100,14 +108,14 @@ public:
     // Left-button drag from (x, y), one motion event per step of (dx, dy), window coordinates.
     void Drag(int x, int y, int dx, int dy, int steps);
     void Click(int button, int x, int y);  // window coordinates
+    void TurnWheel();                      // one notch up and one down, where the pointer is
     // Opens the menu with the right button at the window centre (or at (x, y) on the root
     // window) and moves onto the menu's only entry until the submenu shows.
     OpenMenu OpenBodyMenu(MenuOpening how = MenuOpening::kClick);
     OpenMenu OpenBodyMenuAt(int x, int y, MenuOpening how);
     // Moves the pointer onto submenu entry `index` (0 = Sun), which highlights it.
     void HoverBody(const OpenMenu& menu, int index);
-    // Picks submenu entry `index`, by releasing the held button over it or else by a click, and
-    // waits until the menus are gone.
+    // Picks submenu entry `index` as the menu's opening says, and waits until the menus are gone.
     bool PickBody(const OpenMenu& menu, int index);
     bool ChooseBody(int index, MenuOpening how = MenuOpening::kClick) {
         return PickBody(OpenBodyMenu(how), index);
@@ -132,4 +140,5 @@ private:
     std::string console_;
     Display* display_ = nullptr;
     Window window_ = 0;
+    Window cover_ = 0;
 };

@@ -1,4 +1,6 @@
 // What an X display offers for pacing: swaps that wait for its refresh, and its refresh rate.
+#include "platform/x11/x11_display_refresh.h"
+
 #include <GL/glx.h>
 #include <GL/glxext.h>
 #include <X11/extensions/Xrandr.h>
@@ -27,17 +29,9 @@ Function GlxFunction(const char* name) {
     return reinterpret_cast<Function>(glXGetProcAddressARB(reinterpret_cast<const GLubyte*>(name)));
 }
 
-double ModeRateHz(const XRRModeInfo& mode) {
-    double lines = mode.vTotal;
-    if ((mode.modeFlags & RR_DoubleScan) != 0) lines *= 2.0;
-    if ((mode.modeFlags & RR_Interlace) != 0) lines /= 2.0;
-    if (mode.hTotal == 0 || lines <= 0.0) return 0.0;
-    return static_cast<double>(mode.dotClock) / (mode.hTotal * lines);
-}
-
 double CrtcRateHz(const XRRScreenResources& resources, const XRRCrtcInfo& crtc) {
     for (int i = 0; i < resources.nmode; ++i) {
-        if (resources.modes[i].id == crtc.mode) return ModeRateHz(resources.modes[i]);
+        if (resources.modes[i].id == crtc.mode) return ModeRefreshHz(resources.modes[i]);
     }
     return 0.0;
 }
@@ -63,6 +57,14 @@ double RateAt(Display* display, XRRScreenResources* resources, int x, int y) {
 }
 
 }  // namespace
+
+double ModeRefreshHz(const XRRModeInfo& mode) {
+    double lines = mode.vTotal;
+    if ((mode.modeFlags & RR_DoubleScan) != 0) lines *= 2.0;
+    if ((mode.modeFlags & RR_Interlace) != 0) lines /= 2.0;
+    if (mode.hTotal == 0 || lines <= 0.0) return 0.0;
+    return static_cast<double>(mode.dotClock) / (mode.hTotal * lines);
+}
 
 bool RequestSyncedSwaps() {
     Display* display = glXGetCurrentDisplay();
