@@ -1,10 +1,11 @@
-# Shared by scripts/release and scripts/build-windows: the release's time stamp, the tree it
-# is made from and its packages in dist/
+# Shared by scripts/release, scripts/test and scripts/build-windows: the release's time stamp, the
+# tree it is made from, its packages in dist/ and the test that two builds give the same bytes.
 # Source after common.sh and windows.sh.
 
 # git archive makes the source archive; dpkg-shlibdeps (dpkg-dev) and file fill in the package's
-# Depends.
+# Depends; diffoscope (its small edition) shows what differs when two builds do.
 RELEASE_PACKAGES=(git dpkg-dev file)
+REBUILD_TEST_PACKAGES=(diffoscope-minimal)
 DIST="$ORRERY_ROOT/dist"
 RELEASE_BUILD="$ORRERY_ROOT/build-release"
 
@@ -101,4 +102,10 @@ list_dist() {
         size=$(stat -c %s "$DIST/$file")
         printf '  %-32s %10d bytes  %8s\n' "$file" "$size" "$(numfmt --to=si --suffix=B "$size")"
     done
+}
+
+# run_rebuild_test [WINDOWS-BUILD]: builds build/'s Debian package, and the Windows build's
+# packages when one is given, again from a copy of the tree in another folder and compares them.
+run_rebuild_test() {
+    bash "$ORRERY_ROOT/tests/release/rebuild_test.sh" "$ORRERY_ROOT" "$ORRERY_ROOT/build" "$@"
 }
