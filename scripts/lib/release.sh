@@ -100,7 +100,8 @@ list_dist() {
     local file size
     for file in $(cd "$DIST" && find . -maxdepth 1 -type f -printf '%f\n' | LC_ALL=C sort); do
         size=$(stat -c %s "$DIST/$file")
-        printf '  %-32s %10d bytes  %8s\n' "$file" "$size" "$(numfmt --to=si --suffix=B "$size")"
+        printf '  %-28s %9d bytes %6d.%d kB\n' "$file" "$size" \
+            $((size / 1000)) $((size % 1000 / 100))
     done
 }
 

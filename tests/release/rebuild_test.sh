@@ -1,9 +1,10 @@
-# Two builds of the same sources in different folders, at different times, give the same bytes:
-# the Debian package of BUILD (packed here) and, given a Windows build, its installer and zip (as
-# packed there) are built again from a copy of the tree in another folder, under another umask
-# and time zone, and compared byte for byte. The Debian packages are packed with umask 022, as
-# scripts/release and dpkg-buildpackage pack: the staged folders' modes follow the umask. A difference names the file and shows the first
-# lines of diffoscope's report where diffoscope is installed. No package may name either folder.
+# Two builds of the same sources in different folders, at different times, give the same bytes.
+# BUILD's Debian package (packed here) and program and, given a Windows build, its installer, zip
+# and programs (as built there) are built again from a copy of the tree in another folder, under
+# another umask and time zone, and compared byte for byte; the Debian packages are both packed
+# with umask 022, as scripts/release and dpkg-buildpackage pack (the staged folders' modes follow
+# the umask). A difference names the file and shows the first lines of diffoscope's report where
+# diffoscope is installed. No packaged file may name either folder.
 # The second Windows build links the first one's static freeglut, whose bytes are therefore the
 # same by construction; the folder check below still sees any path it would carry.
 # Needs SOURCE_DATE_EPOCH, as both builds had it. Arguments: ROOT BUILD [WINDOWS-BUILD]
@@ -47,6 +48,7 @@ umask 022
 (cd "$work" && cpack -G DEB --config "$copy/build/CPackConfig.cmake" -B "$work/second" >/dev/null)
 deb=$(cd "$work/first" && ls orrery_*.deb)
 same "$work/first/$deb" "$work/second/$deb"
+same "$first/orrery" "$copy/build/orrery"
 dpkg-deb -x "$work/second/$deb" "$work/unpacked"
 
 if [ -n "$windows" ]; then
@@ -55,11 +57,11 @@ if [ -n "$windows" ]; then
      cmake -S "$copy" -B "$copy/build-windows" -DCMAKE_BUILD_TYPE=Release \
          -DCMAKE_TOOLCHAIN_FILE="$copy/cmake/toolchain-mingw-w64-x86_64.cmake" \
          -DORRERY_FREEGLUT_PREFIX="$windows/freeglut" >/dev/null
-     n=$(nproc)
-     cmake --build "$copy/build-windows" -j $((n < 2 ? n : 2)) >/dev/null
+     cmake --build "$copy/build-windows" -j 2 >/dev/null
      cd "$copy/build-windows" && cpack -G NSIS >/dev/null && cpack -G ZIP >/dev/null)
-    for package in "$windows"/Orrery-*-win64.exe "$windows"/Orrery-*-win64.zip; do
-        same "$package" "$copy/build-windows/$(basename "$package")"
+    # The packages and the programs as linked (the packages hold them stripped).
+    for file in "$windows"/*.exe "$windows"/Orrery-*-win64.zip; do
+        same "$file" "$copy/build-windows/$(basename "$file")"
     done
     unzip -q -d "$work/unpacked" "$copy"/build-windows/Orrery-*-win64.zip
 fi
