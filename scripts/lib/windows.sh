@@ -5,10 +5,10 @@ WINDOWS_BUILD="$ORRERY_ROOT/build-windows"
 WINDOWS_TOOLCHAIN="$ORRERY_ROOT/cmake/toolchain-mingw-w64-x86_64.cmake"
 FREEGLUT_PREFIX="$WINDOWS_BUILD/freeglut"
 # The cross-compiler, the installer compiler, ImageMagick (which makes the program's icon),
-# dpkg-source (which verifies and unpacks the source package) and what unpacking Debian's freeglut
-# source needs.
+# dpkg-source (which verifies and unpacks the source package), what unpacking Debian's freeglut
+# source needs and what makes the zip reproducible.
 WINDOWS_PACKAGES=(cmake g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis imagemagick
-                  dpkg-dev xz-utils)
+                  dpkg-dev xz-utils strip-nondeterminism)
 # The Windows tests: the programs and their installer under 64-bit wine on a private Xvfb, driven
 # by a native test program; fonts-nanum has the Hangul the menu's label needs, icoutils reads the
 # executables' resources.

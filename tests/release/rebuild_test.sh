@@ -1,0 +1,73 @@
+# Two builds of the same sources in different folders, at different times, give the same bytes.
+# BUILD's Debian package (packed here) and program and, given a Windows build, its installer, zip
+# and programs (as built there) are built again from a copy of the tree in another folder, under
+# another umask and time zone, and compared byte for byte; the Debian packages are both packed
+# with umask 022, as scripts/release and dpkg-buildpackage pack (the staged folders' modes follow
+# the umask). A difference names the file and shows the first lines of diffoscope's report where
+# diffoscope is installed. No packaged file may name either folder.
+# The second Windows build links the first one's static freeglut, whose bytes are therefore the
+# same by construction; the folder check below still sees any path it would carry.
+# Needs SOURCE_DATE_EPOCH, as both builds had it. Arguments: ROOT BUILD [WINDOWS-BUILD]
+set -euo pipefail
+root="$1" first="$2" windows="${3:-}"
+[ -n "${SOURCE_DATE_EPOCH:-}" ] || { echo "FAIL: SOURCE_DATE_EPOCH is not set" >&2; exit 1; }
+work="$root/build-rebuild"
+copy="$work/elsewhere/orrery-copy"
+rm -rf "$work"
+mkdir -p "$copy" "$work/first" "$work/second"
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# same FIRST SECOND: the two files' bytes are equal, or the difference is reported.
+same() {
+    [ -f "$1" ] || { fail "no $1"; return; }
+    [ -f "$2" ] || { fail "no $2"; return; }
+    cmp -s "$1" "$2" && return
+    fail "$(basename "$1") differs between the two builds: $(cmp "$1" "$2" 2>&1 | head -n 1)"
+    if command -v diffoscope >/dev/null 2>&1; then
+        diffoscope --no-progress --text - "$1" "$2" 2>&1 | head -n 40 >&2 || true
+    fi
+}
+
+# The tree as the first build saw it: every file git tracks or would add, with local changes.
+(cd "$root" && git ls-files -z --cached --others --exclude-standard |
+    while IFS= read -r -d '' file; do [ -e "$file" ] && printf '%s\0' "$file"; done |
+    tar -c --null -T -) | tar -x -C "$copy"
+
+# The second build: its own folders, its own umask and time zone.
+(umask 027
+ export TZ=Pacific/Chatham
+ cmake -S "$copy" -B "$copy/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+ cmake --build "$copy/build" -j "$(nproc)" >/dev/null)
+umask 022
+(cd "$work" && cpack -G DEB --config "$first/CPackConfig.cmake" -B "$work/first" >/dev/null)
+(cd "$work" && cpack -G DEB --config "$copy/build/CPackConfig.cmake" -B "$work/second" >/dev/null)
+deb=$(cd "$work/first" && ls orrery_*.deb)
+same "$work/first/$deb" "$work/second/$deb"
+same "$first/orrery" "$copy/build/orrery"
+dpkg-deb -x "$work/second/$deb" "$work/unpacked"
+
+if [ -n "$windows" ]; then
+    (umask 027
+     export TZ=Pacific/Chatham
+     cmake -S "$copy" -B "$copy/build-windows" -DCMAKE_BUILD_TYPE=Release \
+         -DCMAKE_TOOLCHAIN_FILE="$copy/cmake/toolchain-mingw-w64-x86_64.cmake" \
+         -DORRERY_FREEGLUT_PREFIX="$windows/freeglut" >/dev/null
+     cmake --build "$copy/build-windows" -j 2 >/dev/null
+     cd "$copy/build-windows" && cpack -G NSIS >/dev/null && cpack -G ZIP >/dev/null)
+    # The packages and the programs as linked (the packages hold them stripped).
+    for file in "$windows"/*.exe "$windows"/Orrery-*-win64.zip; do
+        same "$file" "$copy/build-windows/$(basename "$file")"
+    done
+    unzip -q -d "$work/unpacked" "$copy"/build-windows/Orrery-*-win64.zip
+fi
+
+# What the packages install, the programs included, names neither build folder (both lie in ROOT).
+found=$(grep -rlaF "$root" "$work/unpacked" || true)
+[ -z "$found" ] || fail "these packaged files name a build folder:"$'\n'"$found"
+[ $failures -eq 0 ] && rm -rf "$work"
+exit $((failures > 0))
