@@ -78,16 +78,13 @@ release_windows() {
     run_logged "$RELEASE_BUILD/windows.log" "$tree/scripts/build-windows"
 }
 
-# ---- The browser page ------------------------------------------------------------------------
-# release_web_page TREE VERSION: once the tree has scripts/build-web, the page it builds,
+# release_web_page TREE VERSION: the browser page the tree's scripts/build-web builds,
 # build-web/orrery.html, as dist/orrery-VERSION.html.
 release_web_page() {
     local tree="$1" version="$2"
-    [ -x "$tree/scripts/build-web" ] || return 0
     run_logged "$RELEASE_BUILD/web.log" "$tree/scripts/build-web" || return 1
     cp "$tree/build-web/orrery.html" "$DIST/orrery-$version.html"
 }
-# ----------------------------------------------------------------------------------------------
 
 # write_checksums: SHA256SUMS over every other file in dist/, in name order.
 write_checksums() {
@@ -105,8 +102,9 @@ list_dist() {
     done
 }
 
-# run_rebuild_test [WINDOWS-BUILD]: builds build/'s Debian package, and the Windows build's
-# packages when one is given, again from a copy of the tree in another folder and compares them.
+# run_rebuild_test [WINDOWS-BUILD [WEB-BUILD]]: builds build/'s Debian package, the Windows
+# build's packages and the browser page when their builds are given (an empty one is left out),
+# again from a copy of the tree in another folder and compares them.
 run_rebuild_test() {
     bash "$ORRERY_ROOT/tests/release/rebuild_test.sh" "$ORRERY_ROOT" "$ORRERY_ROOT/build" "$@"
 }

@@ -1,15 +1,15 @@
 # Two builds of the same sources in different folders, at different times, give the same bytes.
-# BUILD's Debian package (packed here) and program and, given a Windows build, its installer, zip
-# and programs (as built there) are built again from a copy of the tree in another folder, under
+# BUILD's Debian package (packed here) and program, given a Windows build its installer, zip and
+# programs (as built there), and given a browser build its page, are built again from a copy of the tree in another folder, under
 # another umask and time zone, and compared byte for byte; the Debian packages are both packed
 # with umask 022, as scripts/release and dpkg-buildpackage pack (the staged folders' modes follow
 # the umask). A difference names the file and shows the first lines of diffoscope's report where
 # diffoscope is installed. No packaged file may name either folder.
 # The second Windows build links the first one's static freeglut, whose bytes are therefore the
 # same by construction; the folder check below still sees any path it would carry.
-# Needs SOURCE_DATE_EPOCH, as both builds had it. Arguments: ROOT BUILD [WINDOWS-BUILD]
+# Needs SOURCE_DATE_EPOCH, as both builds had it. Arguments: ROOT BUILD [WINDOWS-BUILD [WEB-BUILD]]
 set -euo pipefail
-root="$1" first="$2" windows="${3:-}"
+root="$1" first="$2" windows="${3:-}" web="${4:-}"
 [ -n "${SOURCE_DATE_EPOCH:-}" ] || { echo "FAIL: SOURCE_DATE_EPOCH is not set" >&2; exit 1; }
 work="$root/build-rebuild"
 copy="$work/elsewhere/orrery-copy"
@@ -64,6 +64,16 @@ if [ -n "$windows" ]; then
         same "$file" "$copy/build-windows/$(basename "$file")"
     done
     unzip -q -d "$work/unpacked" "$copy"/build-windows/Orrery-*-win64.zip
+fi
+
+if [ -n "$web" ]; then
+    (umask 027
+     export TZ=Pacific/Chatham
+     source "$copy/scripts/lib/common.sh"
+     source "$copy/scripts/lib/web.sh"
+     build_web >/dev/null)
+    same "$web/orrery.html" "$copy/build-web/orrery.html"
+    cp "$copy/build-web/orrery.html" "$work/unpacked/"
 fi
 
 # What the packages install, the programs included, names neither build folder (both lie in ROOT).
