@@ -64,6 +64,7 @@ TEST(Startup, AnArgumentItDoesNotTakeExitsWithStatus2NamingIt) {
         std::string arguments, named;
     } cases[] = {{"--frobnicate", "'--frobnicate'"},
                  {"-geometry 320x240 stray", "'stray'"},
+                 {"-geometry 32767x32767", "-geometry '32767x32767'"},
                  {"-iconic -display", "-display needs a value"}};
     for (const auto& c : cases) {
         // Without a display: the arguments are judged before any window is tried.
