@@ -1,8 +1,13 @@
 // Before glutInit: whether the X display named can take the window, and the first window's size.
+#include <X11/Xutil.h>
+
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
+#include "platform/screen_fit.h"
 #include "platform/window_system.h"
+#include "platform/x11/x11_screen.h"
 
 namespace {
 
@@ -23,6 +28,28 @@ const char* GlutOptionValue(int argc, char** argv, const char* option) {
     return i > 0 && i + 1 < argc ? argv[i + 1] : nullptr;
 }
 
+// Where the window opens: at the corner -geometry places, else where the pointer is.
+std::pair<int, int> OpeningPoint(Display* display, const char* geometry) {
+    int x = 0;
+    int y = 0;
+    unsigned width = 0;
+    unsigned height = 0;
+    const int given = geometry != nullptr ? XParseGeometry(geometry, &x, &y, &width, &height) : 0;
+    if ((given & XValue) != 0 && (given & YValue) != 0) {
+        const Rect screen = ScreenRect(display);
+        return {(given & XNegative) != 0 ? screen.width + x - 1 : x,
+                (given & YNegative) != 0 ? screen.height + y - 1 : y};
+    }
+    Window root = 0;
+    Window child = 0;
+    int windowX = 0;
+    int windowY = 0;
+    unsigned buttons = 0;
+    XQueryPointer(display, DefaultRootWindow(display), &root, &child, &x, &y, &windowX, &windowY,
+                  &buttons);
+    return {x, y};
+}
+
 }  // namespace
 
 const char* NoWindowSystemReason(int argc, char** argv) {
@@ -34,4 +61,14 @@ const char* NoWindowSystemReason(int argc, char** argv) {
     return nullptr;
 }
 
-int FirstWindowSidePx(int /*argc*/, char** /*argv*/, int sidePx) { return sidePx; }
+int FirstWindowSidePx(int argc, char** argv, int sidePx) {
+    Display* display = XOpenDisplay(GlutOptionValue(argc, argv, "-display"));
+    if (display == nullptr) return sidePx;  // glutInit reports it
+    const auto [x, y] = OpeningPoint(display, GlutOptionValue(argc, argv, "-geometry"));
+    const Rect monitor = MonitorAt(Monitors(display), x, y, ScreenRect(display));
+    Rect area = Intersection(WorkArea(display), monitor);
+    if (area.width == 0 || area.height == 0) area = monitor;
+    const int side = FittingSquareSide(area, NewWindowFrame(display), sidePx);
+    XCloseDisplay(display);
+    return side;
+}
