@@ -7,6 +7,7 @@
 
 #include "platform/screen_fit.h"
 #include "platform/window_system.h"
+#include "platform/x11/x11_failures.h"
 #include "platform/x11/x11_screen.h"
 
 namespace {
@@ -58,6 +59,17 @@ const char* NoWindowSystemReason(int argc, char** argv) {
     const char* environment = std::getenv("DISPLAY");
     if (named == nullptr && (environment == nullptr || *environment == '\0'))
         return "orrery: no X display: DISPLAY is not set (set it, or pass -display HOST:N)";
+    if (LastGlutOption(argc, argv, "-indirect") > 0) {
+        // A display that does not open is glutInit's to report.
+        Display* display = XOpenDisplay(named);
+        const bool allowed = display == nullptr || IndirectGlAllowed(display);
+        if (display != nullptr) XCloseDisplay(display);
+        if (!allowed) {
+            return "orrery: the X server does not allow indirect OpenGL (-indirect): leave out "
+                   "-indirect, or start the X server with +iglx";
+        }
+    }
+    ReportXFailuresPlainly();
     return nullptr;
 }
 
