@@ -1,6 +1,7 @@
 // The command line, read before glutInit consumes GLUT's own options.
 #include "app/command_line.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -31,7 +32,8 @@ Shows the Sun and nine planets turning in one OpenGL window.
   --help              print this help and exit
   --version           print the version and exit
   -display DISPLAY    open the window on this X display (default: $DISPLAY)
-  -geometry WxH+X+Y   window size and position (default: 1000x1000)
+  -geometry WxH+X+Y   window size (1 to 16384 each) and position
+                      (default: 1000x1000, or the largest square the screen holds)
   -iconic             start iconified
   -direct, -indirect  insist on a direct or an indirect OpenGL context
   -sync               make X calls synchronous (for debugging)
@@ -56,31 +58,81 @@ const GlutOption* FindGlutOption(const char* argument) {
 }
 
 CommandLineReading Misuse(const std::string& problem) {
-    return {CommandLineRequest::Misuse, "orrery: " + problem};
+    return {CommandLineRequest::Misuse, "orrery: " + problem, false};
 }
 
-// The value after `option`, or nullptr.
-const char* OptionValue(int argc, char** argv, const char* option) {
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], option) == 0) return argv[i + 1];
+std::string BadGeometry(const char* value) {
+    return "bad -geometry '" + std::string(value) +
+           "': it takes WxH, +X+Y or WxH+X+Y, the width and height whole numbers from 1 to " +
+           std::to_string(kMaxWindowSidePx);
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The whole number whose digits start at `p`, or -1 when none do; anything above
+// kMaxWindowSidePx reads as kMaxWindowSidePx + 1. Moves `p` past the digits.
+int ReadSide(const char*& p) {
+    if (!IsDigit(*p)) return -1;
+    int side = 0;
+    for (; IsDigit(*p); ++p) side = std::min(side * 10 + (*p - '0'), kMaxWindowSidePx + 1);
+    return side;
+}
+
+bool SideTaken(int side) { return side >= 1 && side <= kMaxWindowSidePx; }
+
+// A position, {+-}<x>{+-}<y>, each offset a sign and at least one digit. Moves `p` past it.
+bool SkipPosition(const char*& p) {
+    for (int offset = 0; offset < 2; ++offset) {
+        if (*p != '+' && *p != '-') return false;
+        const std::size_t digits = std::strspn(++p, kDigits);
+        if (digits == 0) return false;
+        p += digits;
     }
-    return nullptr;
+    return true;
+}
+
+// X geometry, [=][<width>{xX}<height>][{+-}<x>{+-}<y>], as GLUT reads it: whether it gives a
+// size, or nothing when it is malformed, empty or gives a size the program does not take.
+std::optional<bool> GeometryGivesSize(const char* geometry) {
+    const char* p = geometry + (*geometry == '=' ? 1 : 0);
+    const bool givesSize = IsDigit(*p);
+    if (givesSize) {
+        const int width = ReadSide(p);
+        if (*p != 'x' && *p != 'X') return std::nullopt;
+        const int height = ReadSide(++p);
+        if (!SideTaken(width) || !SideTaken(height)) return std::nullopt;
+    } else if (*p == '\0') {
+        return std::nullopt;
+    }
+    const bool placed = *p == '\0' || SkipPosition(p);
+    if (!placed || *p != '\0') return std::nullopt;
+    return givesSize;
 }
 
 }  // namespace
 
 CommandLineReading ReadCommandLine(int argc, char** argv) {
+    CommandLineReading reading;
+    bool direct = false;
+    bool indirect = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        if (argument == "--help") return {CommandLineRequest::Help, ""};
-        if (argument == "--version") return {CommandLineRequest::Version, ""};
+        if (argument == "--help") return {CommandLineRequest::Help, "", false};
+        if (argument == "--version") return {CommandLineRequest::Version, "", false};
         const GlutOption* option = FindGlutOption(argv[i]);
         if (option == nullptr) return Misuse("unknown argument '" + argument + "'");
+        direct = direct || argument == "-direct";
+        indirect = indirect || argument == "-indirect";
+        if (direct && indirect) return Misuse("-direct and -indirect cannot be given together");
         if (!option->takesValue) continue;
         if (i + 1 == argc) return Misuse("option " + argument + " needs a value");
-        ++i;
+        const char* value = argv[++i];
+        if (argument != "-geometry") continue;
+        const std::optional<bool> givesSize = GeometryGivesSize(value);
+        if (!givesSize) return Misuse(BadGeometry(value));
+        reading.windowSizeGiven = *givesSize;
     }
-    return {};
+    return reading;
 }
 
 std::optional<int> AnswerCommandLine(const CommandLineReading& reading) {
@@ -95,20 +147,4 @@ std::optional<int> AnswerCommandLine(const CommandLineReading& reading) {
         return kExitMisuse;
     }
     return std::nullopt;
-}
-
-bool DisplayGiven(int argc, char** argv) {
-    const char* display = std::getenv("DISPLAY");
-    if (display != nullptr && *display != '\0') return true;
-    return OptionValue(argc, argv, "-display") != nullptr;
-}
-
-bool GeometryGivesSize(int argc, char** argv) {
-    const char* geometry = OptionValue(argc, argv, "-geometry");
-    if (geometry == nullptr) return false;
-    // X geometry reads [=][<width>{xX}<height>][{+-}<x>{+-}<y>]: a size is both numbers.
-    const char* p = geometry + (*geometry == '=' ? 1 : 0);
-    const std::size_t width = std::strspn(p, kDigits);
-    if (width == 0 || (p[width] != 'x' && p[width] != 'X')) return false;
-    return std::strspn(p + width + 1, kDigits) > 0;
 }

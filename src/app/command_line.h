@@ -9,19 +9,19 @@ enum class CommandLineRequest { OpenWindow, Help, Version, Misuse };
 
 struct CommandLineReading {
     CommandLineRequest request = CommandLineRequest::OpenWindow;
-    std::string problem;  // for Misuse: one line naming the offending argument
+    std::string problem;           // for Misuse: one line naming the offending argument
+    bool windowSizeGiven = false;  // the -geometry that GLUT takes (the last) gives a size
 };
 
 // Reads the arguments in order: --help, --version or the first argument GLUT does not take
-// decides; GLUT's options and their values pass.
+// decides; GLUT's options and their values pass. A -geometry value must read
+// [=][WxH][{+-}X{+-}Y] with a width and height from 1 to kMaxWindowSidePx, and -direct and
+// -indirect exclude each other.
 CommandLineReading ReadCommandLine(int argc, char** argv);
+
+// The largest window side taken: the largest viewport current GL drivers promise.
+inline constexpr int kMaxWindowSidePx = 16384;
 
 // Prints what a request other than OpenWindow asks for and gives the process's exit status;
 // gives nothing when the window is to open.
 std::optional<int> AnswerCommandLine(const CommandLineReading& reading);
-
-// Whether DISPLAY is set or -display names a server.
-bool DisplayGiven(int argc, char** argv);
-
-// Whether -geometry gives a window size (it may give only a position, as in +0+0).
-bool GeometryGivesSize(int argc, char** argv);

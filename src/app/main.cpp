@@ -17,15 +17,15 @@ constexpr int kWindowSizePx = 1000;
 }  // namespace
 
 int main(int argc, char** argv) {
-    // --help, --version and unknown arguments are answered without a display.
-    if (const auto status = AnswerCommandLine(ReadCommandLine(argc, argv))) return *status;
+    // --help, --version and arguments it does not take are answered without a display.
+    const CommandLineReading reading = ReadCommandLine(argc, argv);
+    if (const auto status = AnswerCommandLine(reading)) return *status;
     if (const char* reason = NoWindowSystemReason(argc, argv)) {
         std::fprintf(stderr, "%s\n", reason);
         return 1;
     }
     // -geometry WxH wins over the first size.
-    const int sidePx =
-        GeometryGivesSize(argc, argv) ? 0 : FirstWindowSidePx(argc, argv, kWindowSizePx);
+    const int sidePx = reading.windowSizeGiven ? 0 : FirstWindowSidePx(argc, argv, kWindowSizePx);
     PrepareGlutEnvironment();
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);

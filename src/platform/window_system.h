@@ -7,7 +7,9 @@
 #include "input/menu_model.h"
 
 // Why no window can be opened, as one line for stderr, or null when one can. Asked before
-// glutInit, which would otherwise end the process with a message that names nothing.
+// glutInit, which would otherwise end the process with a message that names nothing. When one
+// can, whatever the window system refuses later also ends the process with one line saying what
+// failed, and exit status 1, rather than with the system's raw report.
 const char* NoWindowSystemReason(int argc, char** argv);
 
 // The side in pixels of the first window, a square: `sidePx` as the system scales a program's

@@ -1,11 +1,15 @@
-// The overview of the running program as a person sees it: start-up, preset keys, arrows, drags.
+// The overview of the running program as a person sees it: start-up, the first window on a small
+// screen, preset keys, arrows, drags.
+#include <X11/Xatom.h>
 #include <X11/keysym.h>
 
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <thread>
 
 #include "e2e_fixture.h"
+#include "openbox_session.h"
 #include "scene_probes.h"
 
 namespace {
@@ -32,6 +36,73 @@ TEST_F(Overview, StartsWithTheTitledWindowAndTheSunAmongMovingPlanets) {
         return MovedPlanetPixels(first, app().Grab()) >= kMinMovedPlanetPixels;
     })) << "the planets do not move";
     EXPECT_EQ(app().Console(), kStartUpOutput) << "nothing but the first size change is logged";
+}
+
+// The 32-bit items of a CARDINAL property, empty when it is not set.
+std::vector<long> Cardinals(Display* x, Window w, const char* name) {
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    std::vector<long> values;
+    if (XGetWindowProperty(x, w, XInternAtom(x, name, False), 0, 64, False, XA_CARDINAL, &type,
+                           &format, &items, &remaining, &data) == Success &&
+        format == 32) {
+        values.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + items);
+    }
+    if (data != nullptr) XFree(data);
+    return values;
+}
+
+// A dock along the bottom of the screen, as a desktop's panel, which the work area leaves out.
+void MapBottomPanel(Display* x, int width, int height, int panelPx) {
+    const Window panel =
+        XCreateSimpleWindow(x, DefaultRootWindow(x), 0, height - panelPx, width, panelPx, 0, 0, 0);
+    const auto dock = static_cast<long>(XInternAtom(x, "_NET_WM_WINDOW_TYPE_DOCK", False));
+    XChangeProperty(x, panel, XInternAtom(x, "_NET_WM_WINDOW_TYPE", False), XA_ATOM, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(&dock), 1);
+    const long strut[12] = {0, 0, 0, panelPx, 0, 0, 0, 0, 0, 0, 0, width - 1};  // bottom edge
+    XChangeProperty(x, panel, XInternAtom(x, "_NET_WM_STRUT_PARTIAL", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(strut), 12);
+    XMapWindow(x, panel);
+    XSync(x, False);
+}
+
+// On the usual 1280 x 1024 screen the window is 1000 x 1000 (the Overview cases); on a 1366 x 768
+// one under a window manager, with a panel, it is the largest square the work area holds with
+// the window manager's frame around it, and the view is whole in it.
+TEST(FirstWindow, OnASmallScreenIsTheLargestSquareTheWorkAreaHoldsWithItsFrame) {
+    constexpr int kWidth = 1366, kHeight = 768, kPanelPx = 40;
+    XvfbServer server(kWidth, kHeight);
+    Display* x = XOpenDisplay(server.display().c_str());
+    ASSERT_NE(x, nullptr);
+    MapBottomPanel(x, kWidth, kHeight, kPanelPx);  // before openbox, which reads it as it starts
+    const OpenboxSession openbox(server.display());
+    std::vector<long> area;
+    ASSERT_TRUE(PollUntil([&] {
+        area = Cardinals(x, DefaultRootWindow(x), "_NET_WORKAREA");
+        return area.size() >= 4 && area[3] == kHeight - kPanelPx;
+    })) << "the window manager leaves the panel in the work area";
+
+    OrreryDriver app(ORRERY_EXECUTABLE, server.display());
+    std::vector<long> frame;  // left, right, top, bottom
+    ASSERT_TRUE(PollUntil(
+        [&] { return (frame = Cardinals(x, app.window(), "_NET_FRAME_EXTENTS")).size() == 4; }));
+    const Box w = app.Geometry(app.window());
+    const Box framed{w.x - int(frame[0]), w.y - int(frame[2]), w.width + int(frame[0] + frame[1]),
+                     w.height + int(frame[2] + frame[3])};
+    EXPECT_EQ(w.width, w.height) << "square";
+    EXPECT_TRUE(framed.x >= area[0] && framed.y >= area[1] &&
+                framed.x + framed.width <= area[0] + area[2] &&
+                framed.y + framed.height <= area[1] + area[3])
+        << "window " << w.width << "x" << w.height << "+" << w.x << "+" << w.y << " with frame "
+        << framed.width << "x" << framed.height << "+" << framed.x << "+" << framed.y
+        << " is not wholly in the work area " << area[2] << "x" << area[3];
+    EXPECT_EQ(framed.height, area[3]) << "a larger square would fit";
+    EXPECT_EQ(PollProbe(app, [&](const Picture& p) { return SunAtCentreOf(p, w.width); }), "");
+    std::printf("first window on %dx%d with a %d px panel: %dx%d\n", kWidth, kHeight, kPanelPx,
+                w.width, w.height);
+    XCloseDisplay(x);
 }
 
 // Uranus's angle in the view from above, once a frame shows it.

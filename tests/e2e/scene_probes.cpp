@@ -218,11 +218,13 @@ std::string PollProbe(OrreryDriver& app, const Probe& probe) {
     return text;
 }
 
-Failures SunAtCentre(const Picture& picture) {
+Failures SunAtCentre(const Picture& picture) { return SunAtCentreOf(picture, kOverviewWindowPx); }
+
+Failures SunAtCentreOf(const Picture& picture, int windowPx) {
     Failures failures;
-    constexpr int kCentre = kOverviewWindowPx / 2;
-    for (int y = kCentre - 2; y <= kCentre + 2; ++y) {
-        for (int x = kCentre - 2; x <= kCentre + 2; ++x) {
+    const int centre = windowPx / 2;
+    for (int y = centre - 2; y <= centre + 2; ++y) {
+        for (int x = centre - 2; x <= centre + 2; ++x) {
             const Rgb8 seen = picture.At(x, y);
             if (!NearColour(seen, kSunColour)) {
                 failures.push_back("Sun: " + Text(Point{x + 0.0, y + 0.0}) + " shows " +

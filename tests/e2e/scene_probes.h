@@ -18,8 +18,9 @@ inline constexpr Rgb8 kMenuHighlight{53, 132, 228};  // a menu row under the poi
 // findings, one per line, or "" when all is well.
 std::string PollProbe(OrreryDriver& app, const Probe& probe);
 
-// The overview Sun covers the centre of the 1000 x 1000 window.
+// The overview Sun covers the centre of the 1000 x 1000 window, or of a square one of `windowPx`.
 Failures SunAtCentre(const Picture& picture);
+Failures SunAtCentreOf(const Picture& picture, int windowPx);
 
 // The floor grid lies where a view turned by `pitchDeg` about x after `yawDeg` about y puts it in
 // the 1000 x 1000 window, and nothing of its colour lies anywhere else except on the Sun.

@@ -1,17 +1,22 @@
 // The real executable at start-up: clear failures without a display or with an argument it does
-// not take, GLUT's own options with one, and one line naming the font package when no font has
-// Hangul.
+// not take, GLUT's own options with one, thousands of random command lines, and one line naming
+// the font package when no font has Hangul.
 #include <gtest/gtest.h>
 // After gtest, whose names Xlib's None and Bool macros would clobber.
 #include <X11/Xlib.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -22,6 +27,11 @@ namespace {
 
 // `timeout` only guards against a hang; a prompt exit never comes near it.
 const std::string kOrrery = std::string("timeout 60 ") + ORRERY_EXE;
+#ifdef ORRERY_SANITIZE
+constexpr int kRandomCommandLines = 1000;  // each start under the sanitizers takes longer
+#else
+constexpr int kRandomCommandLines = 3000;
+#endif
 
 std::string TempPath(const std::string& name) {
     return testing::TempDir() + "orrery_" + name + "_" + std::to_string(getpid());
@@ -64,6 +74,7 @@ TEST(Startup, AnArgumentItDoesNotTakeExitsWithStatus2NamingIt) {
         std::string arguments, named;
     } cases[] = {{"--frobnicate", "'--frobnicate'"},
                  {"-geometry 320x240 stray", "'stray'"},
+                 {"-geometry 32767x32767", "-geometry '32767x32767'"},
                  {"-iconic -display", "-display needs a value"}};
     for (const auto& c : cases) {
         // Without a display: the arguments are judged before any window is tried.
@@ -141,6 +152,128 @@ TEST(Startup, GlutDisplayAndGeometryOptionsPlaceTheWindowAndClosingEndsCleanly) 
     });
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status << ": " << ReadFile(err);
     EXPECT_EQ(ReadFile(err), "");  // nothing from freeglut, and no sanitizer report
+}
+
+// A person's typing and worse: GLUT's options with good, empty, huge, negative and non-numeric
+// values, missing values, repeats, unknown words and invalid UTF-8.
+std::vector<std::string> RandomCommandLine(std::mt19937& random,
+                                           const std::vector<std::string>& displays) {
+    const auto pick = [&random](const std::vector<std::string>& from) {
+        return from[random() % from.size()];
+    };
+    const auto number = [&random] { return std::to_string(random() % 1300); };
+    const std::vector<std::string> odd = {"",        "=",       "x",        "abc",
+                                          "1x16384", "16384x1", "0x0",      "16385x1",
+                                          "800X600", "1e3x2",   "\xff\xfe", "\xc3("};
+    const std::function<std::string()> values[] = {
+        [&] { return number() + "x" + number(); },
+        [&] { return "=" + number() + "x" + number() + "-" + number() + "+" + number(); },
+        [&] { return "+" + number() + "-" + number(); },
+        [&] { return std::string(1 + random() % 25, '9') + "x" + number(); },
+        [&] { return "-" + number() + "x-" + number(); },
+        [&] { return pick(odd); },
+        [&] { return number(); },
+    };
+    const std::vector<std::string> words = {
+        "-geometry", "-geometry", "-geometry", "-display", "-display",     "-iconic",
+        "-direct",   "-indirect", "-sync",     "-gldebug", "--help",       "-help",
+        "--frob",    "",          "\xff",      "geometry", "-geometry=9x9"};
+    std::vector<std::string> line;
+    for (int count = static_cast<int>(random() % 6); count > 0; --count) {
+        line.push_back(pick(words));
+        if (random() % 10 == 0) continue;  // no value after an option that takes one
+        if (line.back() == "-geometry") line.push_back(values[random() % std::size(values)]());
+        if (line.back() == "-display") line.push_back(pick(displays));
+    }
+    return line;
+}
+
+struct Outcome {
+    int status = 0;
+    bool shown = false;  // still running with its window mapped
+    std::string err;
+};
+
+// Runs the program until it exits or its window shows (its first output), then ends it.
+Outcome RunCommandLine(const std::vector<std::string>& line, const std::string& display,
+                       bool withDisplay, Display* x) {
+    const std::string errPath = TempPath("random_err");
+    int out[2];
+    if (pipe(out) != 0) return {};
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        dup2(open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
+        withDisplay ? setenv("DISPLAY", display.c_str(), 1) : unsetenv("DISPLAY");
+        std::vector<char*> argv{const_cast<char*>(ORRERY_EXE)};
+        for (const std::string& word : line) argv.push_back(const_cast<char*>(word.c_str()));
+        argv.push_back(nullptr);
+        execv(ORRERY_EXE, argv.data());
+        _exit(127);
+    }
+    close(out[1]);
+    pollfd output{out[0], POLLIN, 0};
+    char first = 0;
+    Outcome run;
+    // The wait only guards against a hang; a start-up takes a fraction of a second.
+    run.shown =
+        poll(&output, 1, 60000) == 1 && read(out[0], &first, 1) == 1 && FindMappedWindow(x) != 0;
+    if (run.shown) kill(pid, SIGKILL);
+    waitpid(pid, &run.status, 0);
+    close(out[0]);
+    // The next run starts on a screen without this one's window.
+    while (FindMappedWindow(x) != 0) usleep(1000);
+    run.err = ReadFile(errPath);
+    return run;
+}
+
+// What is wrong with a run, or "": it showed its window or exited with status 0, 1 or 2, and wrote
+// on stderr only the program's own line (with the usage after a misuse) or freeglut's line for a
+// display it cannot open.
+std::string RunFault(const Outcome& run, const std::string& usage) {
+    const std::string first = run.err.substr(0, run.err.find('\n') + 1);
+    const bool own = first.rfind("orrery: ", 0) == 0;
+    if (run.shown) return run.err.empty() || (own && run.err == first) ? "" : "stderr: " + run.err;
+    if (!WIFEXITED(run.status)) return "ended by signal " + std::to_string(WTERMSIG(run.status));
+    const int code = WEXITSTATUS(run.status);
+    const bool noDisplay = first.rfind("freeglut (", 0) == 0 &&
+                           first.find("): failed to open display '") != std::string::npos;
+    if ((code == 0 && run.err.empty()) || (code == 2 && own && run.err == first + usage) ||
+        (code == 1 && (own || noDisplay) && run.err == first))
+        return "";
+    return "exit status " + std::to_string(code) + ", stderr: " + run.err;
+}
+
+TEST(Startup, ThousandsOfRandomCommandLinesEndOnlyAsTheProgramSays) {
+    XvfbServer server;
+    Display* x = XOpenDisplay(server.display().c_str());
+    ASSERT_NE(x, nullptr);
+    const std::string out = TempPath("out");
+    ASSERT_EQ(std::system((kOrrery + " --help >" + out).c_str()), 0);
+    const std::string help = ReadFile(out);
+    const std::string usage = help.substr(0, help.find("\nControls:\n"));
+    const std::vector<std::string> displays = {server.display(), DeadDisplay(), "", "x", "\xff"};
+    // Xvfb makes no indirect GL contexts: the one line says so and what to do instead.
+    const Outcome indirect = RunCommandLine({"-indirect"}, server.display(), true, x);
+    EXPECT_EQ(RunFault(indirect, usage), "");
+    EXPECT_NE(indirect.err.find("leave out -indirect"), std::string::npos) << indirect.err;
+    std::mt19937 random(20261209u);
+    int runs = 0;
+    int shown = 0;
+    int faults = 0;
+    const auto start = std::chrono::steady_clock::now();
+    for (; runs < kRandomCommandLines && faults < 10; ++runs) {
+        const std::vector<std::string> line = RandomCommandLine(random, displays);
+        const Outcome run = RunCommandLine(line, server.display(), random() % 20 != 0, x);
+        shown += run.shown ? 1 : 0;
+        const std::string fault = RunFault(run, usage);
+        if (!fault.empty()) ++faults;
+        EXPECT_EQ(fault, "") << "orrery " << testing::PrintToString(line);
+    }
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    std::printf("%d random command lines in %.0f s, %d of them showing the window\n", runs,
+                took.count(), shown);
+    XCloseDisplay(x);
 }
 
 TEST(Startup, WithoutAFontForHangulOneLineNamesTheFontPackage) {

@@ -1,5 +1,5 @@
 // The start-up state, lookups into the body catalogue, the body menu's data, placement and rules,
-// and choosing a body from it.
+// choosing a body from it, and the first window's size on the screen.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,6 +9,7 @@
 
 #include "input/body_menu.h"
 #include "input/menu_model.h"
+#include "platform/screen_fit.h"
 
 namespace {
 
@@ -155,6 +156,20 @@ TEST(MenuPlacement, MenusStayOnThePointersMonitor) {
     const Rect edge = PlaceMenu(1900, 1000, 150, 33, left);
     EXPECT_EQ(Text(edge), "150x33+1770+1000");
     EXPECT_EQ(Text(PlaceSubmenu(edge, 1004, rows, 200, 258, left)), "200x258+1570+942");
+}
+
+TEST(FirstWindowPlacement, LargestSquareTheMonitorsWorkAreaHoldsWithTheFrameAtMost1000) {
+    const FrameExtents frame{1, 1, 20, 5};
+    EXPECT_EQ(FittingSquareSide({0, 0, 1366, 768}, frame, 1000), 743);
+    EXPECT_EQ(FittingSquareSide({0, 0, 1920, 1080}, frame, 1000), 1000) << "room to spare";
+    EXPECT_EQ(FittingSquareSide({0, 0, 1280, 1024}, frame, 1000), 999) << "frame included";
+    EXPECT_EQ(FittingSquareSide({0, 0, 900, 2000}, {}, 1000), 900) << "narrow and tall";
+    EXPECT_EQ(FittingSquareSide({0, 0, 10, 10}, {8, 8, 8, 8}, 1000), 1) << "no room at all";
+    // The work area spans both monitors of the screen above, less a panel along its bottom.
+    const Rect workArea{0, 0, 3200, 1160};
+    EXPECT_EQ(Text(Intersection(workArea, {1920, 0, 1280, 720})), "1280x720+1920+0");
+    EXPECT_EQ(Text(Intersection(workArea, {0, 0, 1920, 1200})), "1920x1160+0+0");
+    EXPECT_EQ(Text(Intersection({0, 0, 10, 10}, {20, 20, 5, 5})), "0x0+20+20") << "apart";
 }
 
 TEST(MenuPlacement, RowsOfEqualHeightInsideTheFrameAreFoundUnderThePointer) {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,7 +31,7 @@ TEST(CommandLine, HelpVersionOrTheFirstArgumentGlutDoesNotTakeDecides) {
     } cases[] = {
         {{"orrery"}, R::OpenWindow, ""},
         {{"orrery", "-display", ":1", "-geometry", "10x10", "-direct", "-iconic", "-gldebug",
-          "-sync", "-indirect"},
+          "-sync", "-direct"},
          R::OpenWindow,
          ""},
         {{"orrery", "--help"}, R::Help, ""},
@@ -46,6 +45,8 @@ TEST(CommandLine, HelpVersionOrTheFirstArgumentGlutDoesNotTakeDecides) {
         {{"orrery", ""}, R::Misuse, "''"},
         {{"orrery", "-iconic", "-display"}, R::Misuse, "-display needs a value"},
         {{"orrery", "-geometry"}, R::Misuse, "-geometry needs a value"},
+        {{"orrery", "-geometry", "0x0", "--help"}, R::Misuse, "'0x0'"},
+        {{"orrery", "-indirect", "-iconic", "-direct"}, R::Misuse, "-direct and -indirect"},
     };
     for (const auto& c : cases) {
         Args args(c.words);
@@ -59,36 +60,39 @@ TEST(CommandLine, HelpVersionOrTheFirstArgumentGlutDoesNotTakeDecides) {
     }
 }
 
-TEST(CommandLine, GeometryGivesASizeOnlyWithWidthAndHeight) {
+TEST(CommandLine, GeometryTakesSizesFrom1To16384AndPositionsAsXReadsThem) {
     const struct {
-        std::vector<std::string> words;
-        bool sizeGiven;
+        std::string geometry;
+        bool taken, sizeGiven;
     } cases[] = {
-        {{"orrery"}, false},
-        {{"orrery", "-geometry", "+0+0"}, false},
-        {{"orrery", "-geometry", "800x600"}, true},
-        {{"orrery", "-geometry", "320x240+30+40"}, true},
-        {{"orrery", "-geometry", "=640X480-0-0"}, true},
-        {{"orrery", "-geometry", "800x"}, false},
-        {{"orrery", "-geometry"}, false},  // no value
-        {{"orrery", "-display", ":1"}, false},
+        {"+0+0", true, false},        {"-5-0", true, false},
+        {"800x600", true, true},      {"320x240+30+40", true, true},
+        {"=640X480-0-0", true, true}, {"1x16384", true, true},
+        {"0016384x1", true, true},    {"0x0", false, false},
+        {"100x0", false, false},      {"16385x20", false, false},
+        {"32768x10", false, false},   {"99999999999x5", false, false},
+        {"-5x-5", false, false},      {"800x", false, false},
+        {"x600", false, false},       {"800x600+1", false, false},
+        {"800x600+1+", false, false}, {"800x600 ", false, false},
+        {"+10x+10", false, false},    {"", false, false},
+        {"=", false, false},
     };
     for (const auto& c : cases) {
-        Args args(c.words);
-        EXPECT_EQ(GeometryGivesSize(args.argc(), args.argv()), c.sizeGiven) << c.words.back();
+        Args args({"orrery", "-geometry", c.geometry});
+        const CommandLineReading reading = ReadCommandLine(args.argc(), args.argv());
+        EXPECT_EQ(reading.request == CommandLineRequest::OpenWindow, c.taken) << c.geometry;
+        EXPECT_EQ(reading.windowSizeGiven, c.sizeGiven) << c.geometry;
+        if (c.taken) continue;
+        EXPECT_NE(reading.problem.find("-geometry '" + c.geometry + "'"), std::string::npos)
+            << reading.problem;
+        EXPECT_NE(reading.problem.find("1 to 16384"), std::string::npos) << reading.problem;
     }
-}
-
-TEST(CommandLine, DisplayComesFromTheEnvironmentOrTheDisplayOption) {
-    Args bare({"orrery"});
-    Args named({"orrery", "-display", ":7"});
-    unsetenv("DISPLAY");
-    EXPECT_FALSE(DisplayGiven(bare.argc(), bare.argv()));
-    EXPECT_TRUE(DisplayGiven(named.argc(), named.argv()));
-    setenv("DISPLAY", "", 1);
-    EXPECT_FALSE(DisplayGiven(bare.argc(), bare.argv()));
-    setenv("DISPLAY", ":3", 1);
-    EXPECT_TRUE(DisplayGiven(bare.argc(), bare.argv()));
+    // GLUT takes the last -geometry; each must be good.
+    Args sizeThenPosition({"orrery", "-geometry", "800x600", "-geometry", "+0+0"});
+    EXPECT_FALSE(ReadCommandLine(sizeThenPosition.argc(), sizeThenPosition.argv()).windowSizeGiven);
+    Args badThenGood({"orrery", "-geometry", "0x0", "-geometry", "800x600"});
+    EXPECT_EQ(ReadCommandLine(badThenGood.argc(), badThenGood.argv()).request,
+              CommandLineRequest::Misuse);
 }
 
 }  // namespace

@@ -49,16 +49,33 @@ Rgb8 DecodePixel(const XImage& image, unsigned long pixel) {
     return {channel(image.red_mask), channel(image.green_mask), channel(image.blue_mask)};
 }
 
-std::vector<Window> TopLevelWindows(Display* display) {
-    Window root = 0, parent = 0;
+std::vector<Window> Children(Display* display, Window parent) {
+    Window root = 0, itsParent = 0;
     Window* children = nullptr;
     unsigned int count = 0;
     std::vector<Window> result;
-    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0)
-        return result;
+    if (XQueryTree(display, parent, &root, &itsParent, &children, &count) == 0) return result;
     result.assign(children, children + count);
     XFree(children);
     return result;
+}
+
+std::vector<Window> TopLevelWindows(Display* display) {
+    return Children(display, DefaultRootWindow(display));
+}
+
+// The named window in `w`: `w` itself without a window manager, else the client inside the
+// frame a window manager put around it.
+Window NamedWindowIn(Display* display, Window w) {
+    XTextProperty name{};
+    if (XGetWMName(display, w, &name) != 0) {
+        XFree(name.value);
+        return w;
+    }
+    for (Window child : Children(display, w)) {
+        if (const Window named = NamedWindowIn(display, child)) return named;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -167,7 +184,8 @@ Window OrreryDriver::FindMainWindow() {
     for (Window w : TopLevelWindows(display_)) {
         XWindowAttributes a{};
         if (XGetWindowAttributes(display_, w, &a) == 0) continue;
-        if (a.map_state == IsViewable && !a.override_redirect && a.c_class == InputOutput) return w;
+        if (a.map_state != IsViewable || a.override_redirect || a.c_class != InputOutput) continue;
+        if (const Window named = NamedWindowIn(display_, w)) return named;
     }
     return 0;
 }

@@ -2,12 +2,13 @@
 // button press in that window, it holds the pointer and the keyboard until a choice or a close.
 #include "platform/x11/x11_popup_menu.h"
 
-#include <X11/extensions/Xrandr.h>
 #include <X11/keysym.h>
 
 #include <algorithm>
 #include <chrono>
 #include <thread>
+
+#include "platform/x11/x11_screen.h"
 
 namespace {
 
@@ -34,38 +35,6 @@ bool GrabInput(Display* display) {
     if (keyboard) XUngrabKeyboard(display, CurrentTime);
     XFlush(display);
     return false;
-}
-
-Rect ScreenRect(Display* display) {
-    Window root = 0;
-    int x = 0;
-    int y = 0;
-    unsigned width = 0;
-    unsigned height = 0;
-    unsigned border = 0;
-    unsigned depth = 0;
-    XGetGeometry(display, DefaultRootWindow(display), &root, &x, &y, &width, &height, &border,
-                 &depth);
-    return {0, 0, static_cast<int>(width), static_cast<int>(height)};
-}
-
-// The monitors as XRandR lists them; none from a server without RandR 1.5.
-std::vector<Rect> Monitors(Display* display) {
-    int eventBase = 0;
-    int errorBase = 0;
-    int major = 0;
-    int minor = 0;
-    if (XRRQueryExtension(display, &eventBase, &errorBase) == 0 ||
-        XRRQueryVersion(display, &major, &minor) == 0 || major * 100 + minor < 105)
-        return {};
-    int count = 0;
-    XRRMonitorInfo* listed = XRRGetMonitors(display, DefaultRootWindow(display), True, &count);
-    std::vector<Rect> monitors;
-    monitors.reserve(static_cast<std::size_t>(std::max(count, 0)));
-    for (int i = 0; i < count; ++i)
-        monitors.push_back({listed[i].x, listed[i].y, listed[i].width, listed[i].height});
-    if (listed != nullptr) XRRFreeMonitors(listed);
-    return monitors;
 }
 
 const MenuWindow& SubmenuWindow(const PopupMenu& popup, int row) {

@@ -1,4 +1,4 @@
-// The X11 window: whether a display is there, the title in Unicode, and the GLX context.
+// The X11 window: the title in Unicode, and the GLX context.
 #include <GL/glx.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -6,7 +6,6 @@
 
 #include <cstring>
 
-#include "app/command_line.h"
 #include "platform/window_system.h"
 
 namespace {
@@ -33,14 +32,6 @@ void SetWmName(Display* display, Window window, const char* utf8Title) {
 }
 
 }  // namespace
-
-const char* NoWindowSystemReason(int argc, char** argv) {
-    // freeglut would report an unset DISPLAY as "failed to open display ''", which names nothing.
-    if (DisplayGiven(argc, argv)) return nullptr;
-    return "orrery: no X display: DISPLAY is not set (set it, or pass -display HOST:N)";
-}
-
-int FirstWindowSidePx(int /*argc*/, char** /*argv*/, int sidePx) { return sidePx; }
 
 // On X11 all of the environment, DISPLAY first, means what it says.
 void PrepareGlutEnvironment() {}

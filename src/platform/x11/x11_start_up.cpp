@@ -1,0 +1,86 @@
+// Before glutInit: whether the X display named can take the window, and the first window's size.
+#include <X11/Xutil.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+#include "platform/screen_fit.h"
+#include "platform/window_system.h"
+#include "platform/x11/x11_failures.h"
+#include "platform/x11/x11_screen.h"
+
+namespace {
+
+// Where GLUT finds `option` last among its options (the values of -display and -geometry are
+// not options), or 0. The arguments are well formed by now.
+int LastGlutOption(int argc, char** argv, const char* option) {
+    int found = 0;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], option) == 0) found = i;
+        if (std::strcmp(argv[i], "-display") == 0 || std::strcmp(argv[i], "-geometry") == 0) ++i;
+    }
+    return found;
+}
+
+// The value GLUT takes for -display or -geometry, or null.
+const char* GlutOptionValue(int argc, char** argv, const char* option) {
+    const int i = LastGlutOption(argc, argv, option);
+    return i > 0 && i + 1 < argc ? argv[i + 1] : nullptr;
+}
+
+// Where the window opens: at the corner -geometry places, else where the pointer is.
+std::pair<int, int> OpeningPoint(Display* display, const char* geometry) {
+    int x = 0;
+    int y = 0;
+    unsigned width = 0;
+    unsigned height = 0;
+    const int given = geometry != nullptr ? XParseGeometry(geometry, &x, &y, &width, &height) : 0;
+    if ((given & XValue) != 0 && (given & YValue) != 0) {
+        const Rect screen = ScreenRect(display);
+        return {(given & XNegative) != 0 ? screen.width + x - 1 : x,
+                (given & YNegative) != 0 ? screen.height + y - 1 : y};
+    }
+    Window root = 0;
+    Window child = 0;
+    int windowX = 0;
+    int windowY = 0;
+    unsigned buttons = 0;
+    XQueryPointer(display, DefaultRootWindow(display), &root, &child, &x, &y, &windowX, &windowY,
+                  &buttons);
+    return {x, y};
+}
+
+}  // namespace
+
+const char* NoWindowSystemReason(int argc, char** argv) {
+    // freeglut would report an unset DISPLAY as "failed to open display ''", which names nothing.
+    const char* named = GlutOptionValue(argc, argv, "-display");
+    const char* environment = std::getenv("DISPLAY");
+    if (named == nullptr && (environment == nullptr || *environment == '\0'))
+        return "orrery: no X display: DISPLAY is not set (set it, or pass -display HOST:N)";
+    if (LastGlutOption(argc, argv, "-indirect") > 0) {
+        // A display that does not open is glutInit's to report.
+        Display* display = XOpenDisplay(named);
+        const bool allowed = display == nullptr || IndirectGlAllowed(display);
+        if (display != nullptr) XCloseDisplay(display);
+        if (!allowed) {
+            return "orrery: the X server does not allow indirect OpenGL (-indirect): leave out "
+                   "-indirect, or start the X server with +iglx";
+        }
+    }
+    ReportXFailuresPlainly();
+    return nullptr;
+}
+
+int FirstWindowSidePx(int argc, char** argv, int sidePx) {
+    Display* display = XOpenDisplay(GlutOptionValue(argc, argv, "-display"));
+    if (display == nullptr) return sidePx;  // glutInit reports it
+    const auto [x, y] = OpeningPoint(display, GlutOptionValue(argc, argv, "-geometry"));
+    const Rect monitor = MonitorAt(Monitors(display), x, y, ScreenRect(display));
+    Rect area = Intersection(WorkArea(display), monitor);
+    if (area.width == 0 || area.height == 0) area = monitor;
+    const int side = FittingSquareSide(area, NewWindowFrame(display), sidePx);
+    XCloseDisplay(display);
+    return side;
+}
