@@ -10,12 +10,15 @@ WEB_PACKAGES=(emscripten node-acorn cmake)
 WEB_TEST_PACKAGES=(chromium firefox-esr fonts-nanum)
 command -v npm >/dev/null 2>&1 || WEB_TEST_PACKAGES+=(npm)
 
-# build_web: configures build-web/ with emcmake and builds orrery.html there.
+# build_web: configures build-web/ with Emscripten's CMake toolchain (what emcmake passes, without
+# its echo of the command) and builds orrery.html there.
 build_web() {
     local acorn
     acorn=$(dpkg -L node-acorn | grep -m1 '/acorn/package.json$')
     export NODE_PATH="${acorn%/acorn/package.json}${NODE_PATH:+:$NODE_PATH}"
-    emcmake cmake -S "$ORRERY_ROOT" -B "$WEB_BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake -S "$ORRERY_ROOT" -B "$WEB_BUILD" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$(em-config EMSCRIPTEN_ROOT)/cmake/Modules/Platform/Emscripten.cmake" \
+        >/dev/null
     cmake --build "$WEB_BUILD" -j "$(nproc)"
 }
 
