@@ -11,7 +11,7 @@ BUILD_PACKAGES=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev 
 missing_packages() {
     local pkg
     for pkg in "$@"; do
-        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || echo "$pkg"
+        [ "$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null)" = 'install ok installed' ] || echo "$pkg"
     done
 }
 

@@ -14,7 +14,10 @@ command -v npm >/dev/null 2>&1 || WEB_TEST_PACKAGES+=(npm)
 # its echo of the command) and builds orrery.html there.
 build_web() {
     local acorn
-    acorn=$(dpkg -L node-acorn | grep -m1 '/acorn/package.json$')
+    # grep reads the whole list: one that stopped at its match could end dpkg with SIGPIPE,
+    # which pipefail turns into a failed build.
+    acorn=$(dpkg -L node-acorn | grep '/acorn/package.json$')
+    acorn=${acorn%%$'\n'*}
     export NODE_PATH="${acorn%/acorn/package.json}${NODE_PATH:+:$NODE_PATH}"
     cmake -S "$ORRERY_ROOT" -B "$WEB_BUILD" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$(em-config EMSCRIPTEN_ROOT)/cmake/Modules/Platform/Emscripten.cmake" \

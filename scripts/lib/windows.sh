@@ -70,7 +70,7 @@ private_apt_get() {
 # against the .dsc; any mismatch stops the build.
 fetch_freeglut_source() {
     local work="$WINDOWS_BUILD/freeglut-source" tree
-    tree=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'freeglut-*' 2>/dev/null | head -n 1)
+    tree=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'freeglut-*' 2>/dev/null -print -quit)
     if [ -n "$tree" ]; then
         echo "$tree"
         return 0
@@ -84,7 +84,7 @@ fetch_freeglut_source() {
     [ "$(id -u)" -eq 0 ] && sandbox=(-o APT::Sandbox::User=root)
     (cd "$work" && run_logged "$WINDOWS_BUILD/freeglut-fetch.log" \
         private_apt_get "${sandbox[@]}" source freeglut) || return 1
-    tree=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'freeglut-*' | head -n 1)
+    tree=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'freeglut-*' -print -quit)
     [ -n "$tree" ] || { echo "apt-get source freeglut unpacked nothing in $work" >&2; return 1; }
     echo "$tree"
 }

@@ -28,7 +28,8 @@ reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /t REG_SZ /d ''
 # file name, so the file need not be copied into the prefix.
 link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
 reg add "$link" /v Tahoma /t REG_MULTI_SZ /d 'NanumGothic.ttf,NanumGothic' /f
-if ! env -u DISPLAY "$wine" reg query "$link" /v Tahoma 2>/dev/null | grep -q 'NanumGothic.ttf,NanumGothic'; then
+linked=$(env -u DISPLAY "$wine" reg query "$link" /v Tahoma 2>/dev/null || true)
+if ! grep -qF 'NanumGothic.ttf,NanumGothic' <<<"$linked"; then
     cat "$log" >&2
     echo "the font link of Tahoma to NanumGothic did not reach the registry" >&2
     exit 1
