@@ -1,7 +1,7 @@
 // The right-button menu that switches to one body's close-up.
 #pragma once
 
-#include "input/menu_model.h"
+#include "menu/menu_model.h"
 #include "scene/scene_state.h"
 
 // Switches `state` to the close-up of menu value `value` and writes "<value> select \n".

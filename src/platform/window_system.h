@@ -4,7 +4,7 @@
 
 #include <chrono>
 
-#include "input/menu_model.h"
+#include "menu/menu_model.h"
 
 // Why no window can be opened, as one line for stderr, or null when one can. Asked before
 // glutInit, which would otherwise end the process with a message that names nothing. When one

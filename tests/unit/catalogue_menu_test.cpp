@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "input/body_menu.h"
-#include "input/menu_model.h"
+#include "menu/menu_model.h"
 #include "platform/screen_fit.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <array>
 #include <string>
 
-#include "input/menu_model.h"
+#include "menu/menu_model.h"
 
 enum MenuColour { kMenuBackground, kMenuFrame, kMenuText, kMenuHighlight, kMenuHighlightText };
 inline constexpr int kMenuColourCount = 5;

@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "input/menu_model.h"
+#include "menu/menu_model.h"
 #include "platform/x11/x11_menu_window.h"
 
 struct PopupMenu {
