@@ -12,6 +12,14 @@
 // failed, and exit status 1, rather than with the system's raw report.
 const char* NoWindowSystemReason(int argc, char** argv);
 
+// What --help says of the GLUT options this system's GLUT acts on: the usage line's part, and
+// one line for each option, each ending in a line end. Empty where the system takes none.
+struct GlutOptionsHelp {
+    const char* synopsis;
+    const char* options;
+};
+GlutOptionsHelp WindowSystemOptionsHelp();
+
 // The side in pixels of the first window, a square: `sidePx` as the system scales a program's
 // window, but never larger than the work area of the monitor it opens on holds, frame included.
 // Asked before glutInit, with the same arguments.
