@@ -40,8 +40,10 @@ Rect PlaceMenu(int x, int y, int width, int height, const Rect& screen);
 Rect PlaceSubmenu(const Rect& parent, int entryTop, const RowLayout& layout, int width, int height,
                   const Rect& screen);
 
-// Pixel size of the menu font for the `Xft.dpi` resource's text; a null or unusable text means a
-// 96 dpi screen.
+// The screen's dots per inch as the `Xft.dpi` resource's text gives them; a null or unusable text
+// means a 96 dpi screen, the one X11 programs are drawn for at 100 %.
+double ScreenDpi(const char* xftDpi);
+// Pixel size of the menu font for the `Xft.dpi` resource's text.
 double MenuFontPixels(const char* xftDpi);
 
 // Where the pointer is: menu level 0 (the main menu) or 1 (the submenu) and a row in it; level -1
