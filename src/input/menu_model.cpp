@@ -156,6 +156,13 @@ MenuSession StartMenuSession(const Menu& menu, int x, int y) {
     return session;
 }
 
+MenuSession StartKeyMenuSession(const Menu& menu) {
+    MenuSession session;
+    session.menu = &menu;
+    session.highlight[0] = 0;
+    return session;
+}
+
 const Menu& EntriesAt(const MenuSession& session, int level) {
     static const Menu kNone;
     if (level == 0) return *session.menu;

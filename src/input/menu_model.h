@@ -76,6 +76,8 @@ struct MenuSession {
 
 // A session opened by a press at (x, y) that is still held.
 MenuSession StartMenuSession(const Menu& menu, int x, int y);
+// A session opened from the keyboard: no button held, the first entry highlighted for the keys.
+MenuSession StartKeyMenuSession(const Menu& menu);
 // The entries shown at `level`: the main menu, or the open submenu (empty when none is open).
 const Menu& EntriesAt(const MenuSession& session, int level);
 void MoveMenuPointer(MenuSession& session, MenuSpot spot, int x, int y);
