@@ -26,7 +26,7 @@ target_sources(orrery_core PRIVATE
   src/platform/win32/win32_display_refresh.cpp
   src/platform/win32/win32_window_menu.cpp
   src/platform/desktop/glut_frame_loop.cpp)
-target_link_libraries(orrery_core PUBLIC OpenGL::GL OpenGL::GLU GLUT::GLUT user32 shcore)
+target_link_libraries(orrery_core PUBLIC OpenGL::GL OpenGL::GLU GLUT::GLUT user32 shcore comctl32)
 # The C and C++ runtimes and winpthreads linked into every program, so no mingw DLL has to ship.
 target_link_options(orrery_core INTERFACE -static)
 

@@ -37,6 +37,7 @@ constexpr const char* kControls = R"(
 Controls:
   right button        menu: 행성하나씩 보기 > Sun ... Pluto shows that body close up
                       (Up/Down, Right or Enter, Left and Escape work in the menu)
+  Shift+F10           the menu from the keyboard, at the window's centre
   a / s / d           overview from above / from the side / as at start-up
   arrow keys          turn the overview 5 degrees per press
   left-button drag    turn the overview 4 degrees per pointer motion

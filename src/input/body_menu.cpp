@@ -44,3 +44,5 @@ void SelectBody(int value) {
 }
 
 void BodyMenuButton(int state, int x, int y) { WindowMenuButton(state == GLUT_DOWN, x, y); }
+
+void OpenBodyMenuByKey() { OpenWindowMenuByKey(); }

@@ -14,3 +14,5 @@ void BuildMenus();           // once, with the GLUT window current
 void SelectBody(int value);  // the callback of a choice
 // A right-button press or release at (x, y) in the GLUT window: a press opens the menu.
 void BodyMenuButton(int state, int x, int y);
+// Shift+F10, the keyboard's way to a context menu: opens the menu at the window's centre.
+void OpenBodyMenuByKey();

@@ -80,6 +80,11 @@ void KeyDown(unsigned char key, int /*x*/, int /*y*/) {
 }
 
 void SpecialKeyDown(int key, int /*x*/, int /*y*/) {
+    // Shift+F10, with no other modifier, opens the menu; F10 alone does nothing, as other keys.
+    if (key == GLUT_KEY_F10 && glutGetModifiers() == GLUT_ACTIVE_SHIFT) {
+        OpenBodyMenuByKey();
+        return;
+    }
     PressSpecialKey(scene, key);
     glutPostRedisplay();
 }

@@ -127,14 +127,15 @@ Rect PlaceSubmenu(const Rect& parent, int entryTop, const RowLayout& layout, int
             FitSpan(entryTop - layout.frame, height, screen.y, screen.height), width, height};
 }
 
+double ScreenDpi(const char* xftDpi) {
+    if (xftDpi == nullptr) return kDefaultDpi;
+    char* end = nullptr;
+    const double given = std::strtod(xftDpi, &end);
+    return end != xftDpi && std::isfinite(given) && given > 0.0 ? given : kDefaultDpi;
+}
+
 double MenuFontPixels(const char* xftDpi) {
-    double dpi = kDefaultDpi;
-    if (xftDpi != nullptr) {
-        char* end = nullptr;
-        const double given = std::strtod(xftDpi, &end);
-        if (end != xftDpi && std::isfinite(given) && given > 0.0) dpi = given;
-    }
-    return kFontPoints * dpi / kPointsPerInch;
+    return kFontPoints * ScreenDpi(xftDpi) / kPointsPerInch;
 }
 
 MenuSpot SpotAt(const Rect& main, int mainRows, const Rect* submenu, int submenuRows,
@@ -152,6 +153,13 @@ MenuSession StartMenuSession(const Menu& menu, int x, int y) {
     session.openingPress = true;
     session.pressX = x;
     session.pressY = y;
+    return session;
+}
+
+MenuSession StartKeyMenuSession(const Menu& menu) {
+    MenuSession session;
+    session.menu = &menu;
+    session.highlight[0] = 0;
     return session;
 }
 

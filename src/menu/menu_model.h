@@ -40,8 +40,10 @@ Rect PlaceMenu(int x, int y, int width, int height, const Rect& screen);
 Rect PlaceSubmenu(const Rect& parent, int entryTop, const RowLayout& layout, int width, int height,
                   const Rect& screen);
 
-// Pixel size of the menu font for the `Xft.dpi` resource's text; a null or unusable text means a
-// 96 dpi screen.
+// The screen's dots per inch as the `Xft.dpi` resource's text gives them; a null or unusable text
+// means a 96 dpi screen, the one X11 programs are drawn for at 100 %.
+double ScreenDpi(const char* xftDpi);
+// Pixel size of the menu font for the `Xft.dpi` resource's text.
 double MenuFontPixels(const char* xftDpi);
 
 // Where the pointer is: menu level 0 (the main menu) or 1 (the submenu) and a row in it; level -1
@@ -74,6 +76,8 @@ struct MenuSession {
 
 // A session opened by a press at (x, y) that is still held.
 MenuSession StartMenuSession(const Menu& menu, int x, int y);
+// A session opened from the keyboard: no button held, the first entry highlighted for the keys.
+MenuSession StartKeyMenuSession(const Menu& menu);
 // The entries shown at `level`: the main menu, or the open submenu (empty when none is open).
 const Menu& EntriesAt(const MenuSession& session, int level);
 void MoveMenuPointer(MenuSession& session, MenuSpot spot, int x, int y);

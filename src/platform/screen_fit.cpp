@@ -3,6 +3,11 @@
 #include "platform/screen_fit.h"
 
 #include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr double kUnscaledDpi = 96.0;
+}  // namespace
 
 Rect Intersection(const Rect& a, const Rect& b) {
     const int left = std::max(a.x, b.x);
@@ -16,4 +21,8 @@ int FittingSquareSide(const Rect& area, const FrameExtents& frame, int wantedPx)
     const int width = area.width - frame.left - frame.right;
     const int height = area.height - frame.top - frame.bottom;
     return std::max(std::min({wantedPx, width, height}), 1);
+}
+
+int ScaledSidePx(int sidePx, double dpi) {
+    return static_cast<int>(std::lround(sidePx * dpi / kUnscaledDpi));
 }

@@ -65,3 +65,7 @@ void CreateWindowMenu(const Menu& menu, const char* labelLanguage, MenuChoice ch
 
 // A press or release of the menu's button at (x, y) in the window: a press opens the menu.
 void WindowMenuButton(bool pressed, int x, int y);
+// Opens the menu from the keyboard, at the centre of the window with its first entry highlighted,
+// for the arrow keys, Return and Escape; nothing when it is open already. Where the window system
+// passes the Menu key on but GLUT does not (Windows, the browser), the key opens it so too.
+void OpenWindowMenuByKey();

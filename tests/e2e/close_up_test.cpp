@@ -122,4 +122,20 @@ TEST_F(CloseUp, AfterAPlanetResizesLogRange10AndKeepTheSphereInView) {
     EXPECT_EQ(CloseUpFindings(kBodyViews[BodyIndex("Mars")], false), "");
 }
 
+// Shift+F10 with the pointer off the window: the menu at the window's centre, for the keys alone.
+TEST_F(CloseUp, ShiftF10OpensTheMenuAtTheWindowsCentreAndTheKeysChooseEarth) {
+    const Box window = app().Geometry(app().window());
+    app().MovePointerToRoot(app().Screen().width - 1, app().Screen().height - 1);
+    app().TypeKey(XK_F10, true);
+    ASSERT_TRUE(PollUntil([] { return app().ShownMenus().size() == 1; })) << "no menu";
+    const Box menu = app().Geometry(app().ShownMenus().front());
+    EXPECT_TRUE(menu.x == window.x + window.width / 2 && menu.y == window.y + window.height / 2)
+        << "the menu at " << menu.x << "," << menu.y;
+    for (KeySym key : {XK_Return, XK_Down, XK_Down, XK_Down, XK_Return}) app().TypeKey(key);
+    EXPECT_TRUE(MenusClosed());
+    EXPECT_EQ(NextOutput(SelectLine(kBodyViews[3]).size()), "5 select \n");
+    app().TypeKey(XK_F10);  // alone: nothing
+    EXPECT_TRUE(app().WaitForFreshFrames(2) && app().ShownMenus().empty());
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <functional>
 #include <thread>
+#include <tuple>
 
 #include "e2e_fixture.h"
 #include "openbox_session.h"
@@ -103,6 +104,27 @@ TEST(FirstWindow, OnASmallScreenIsTheLargestSquareTheWorkAreaHoldsWithItsFrame) 
     std::printf("first window on %dx%d with a %d px panel: %dx%d\n", kWidth, kHeight, kPanelPx,
                 w.width, w.height);
     XCloseDisplay(x);
+}
+
+// Xft.dpi 144 or 192 (150 %, 200 %): the first window as large to the eye as 1000 px at 96 dpi, or
+// the largest square the screen holds, and the view fills it.
+TEST(FirstWindow, FollowsXftDpiUpToWhatTheScreenHolds) {
+    for (const auto& [dpi, width, height, side] : {std::tuple{"144", 2200, 2200, 1500},
+                                                   {"192", 2200, 2200, 2000},
+                                                   {"192", 1280, 1024, 1024}}) {
+        XvfbServer server(width, height);
+        Display* x = XOpenDisplay(server.display().c_str());
+        const std::string resources = std::string("Xft.dpi:\t") + dpi + "\n";
+        XChangeProperty(x, DefaultRootWindow(x), XA_RESOURCE_MANAGER, XA_STRING, 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(resources.data()),
+                        static_cast<int>(resources.size()));
+        XCloseDisplay(x);
+        OrreryDriver app(ORRERY_EXECUTABLE, server.display());
+        const Box w = app.Geometry(app.window());
+        EXPECT_TRUE(w.width == side && w.height == side)
+            << w.width << "x" << w.height << " at Xft.dpi " << dpi << ", expected " << side;
+        EXPECT_EQ(PollProbe(app, [&](const Picture& p) { return SunAtCentreOf(p, side); }), "");
+    }
 }
 
 // Uranus's angle in the view from above, once a frame shows it.

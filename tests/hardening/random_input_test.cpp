@@ -70,7 +70,9 @@ struct Driver {
             model::Key(model, key);
         } else if (kind < 30) {
             const int special = SpecialKey();
-            SpecialKeyDown(special, x, y);
+            // F10's callback asks for the modifiers, which GLUT has only in its own dispatch.
+            special == GLUT_KEY_F10 ? PressSpecialKey(scene, special)
+                                    : SpecialKeyDown(special, x, y);
             model::Special(model, special);
         } else if (kind < 42) {
             MouseButton(button, state, x, y);

@@ -145,6 +145,23 @@ for (const engine of ENGINE_NAMES) {
       await page.close();
     });
 
+    test('Shift+F10 and the Menu key each open the menu at the canvas centre; the keys choose Earth', async () => {
+      const { page } = await openPage(browser);
+      let expected = SIZE_LINE;
+      // WebDriver BiDi, which drives Firefox, has no Menu key to press.
+      for (const keys of [['Shift', 'F10'], ...(engine === 'firefox' ? [] : [['ContextMenu']])]) {
+        for (const key of keys) await page.keyboard.down(key);
+        for (const key of keys.reverse()) await page.keyboard.up(key);
+        assert.deepEqual(await page.evaluate(() => {
+          const [c, m] = ['#canvas', '[role="menu"]:not([hidden])'].map((s) => document.querySelector(s).getBoundingClientRect());
+          return [m.left - c.left, m.top - c.top];
+        }), [SIDE_PX / 2, SIDE_PX / 2], `the menu's corner on the canvas after ${keys}`);
+        for (const key of ['Enter', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'Enter']) await page.keyboard.press(key);
+        await waitForConsole(page, expected += '5 select \n');
+      }
+      await page.close();
+    });
+
     test('nothing drawn or stepped while the page is hidden, going on when shown', async () => {
       const { page } = await openPage(browser);
       const other = await browser.newPage();

@@ -12,7 +12,7 @@ trap 'rm -rf "$work"' EXIT
 failed=0
 fail() { echo "$exe: $*" >&2; failed=1; }
 
-allowed='^(kernel32|user32|gdi32|shcore|opengl32|glu32|winmm|msvcrt|advapi32|shell32|api-ms-win-crt-.*)\.dll$'
+allowed='^(kernel32|user32|gdi32|shcore|comctl32|opengl32|glu32|winmm|msvcrt|advapi32|shell32|api-ms-win-crt-.*)\.dll$'
 for exe in orrery.exe orreryw.exe; do
     path="$build/$exe"
     headers=$("$objdump" -p "$path")

@@ -205,6 +205,20 @@ TEST_F(WineOrrery, ReleasingTheHeldButtonOnPlutoShowsItsCloseUp) {
     ExpectChosen("Pluto", 11);
 }
 
+// Shift+F10, then the Menu key, open the menu at the window's centre; the keys choose Earth.
+TEST_F(WineOrrery, ShiftF10OrTheMenuKeyThenReturnDownDownDownReturnShowsEarthsCloseUp) {
+    const Box window = MainWindow();
+    for (const auto& [key, shift] : {std::pair{XK_F10, true}, {XK_Menu, false}}) {
+        app().TypeKey(key, shift);
+        std::vector<ShownMenu> menus;
+        ASSERT_TRUE(PollUntil([&] { return !(menus = ShownMenus(app())).empty(); })) << "no menu";
+        EXPECT_EQ(menus.front().box.x - window.x, window.width / 2);
+        EXPECT_EQ(menus.front().box.y - window.y, window.height / 2);
+        for (KeySym next : {XK_Return, XK_Down, XK_Down, XK_Down, XK_Return}) app().TypeKey(next);
+        ExpectChosen("Earth", 5);
+    }
+}
+
 // Wine's display scaling (LogPixels) at 150 % while it lives; back at 100 % after, with the
 // session ended so that the next program starts with it.
 struct ScaledDisplay {

@@ -105,6 +105,7 @@ public:
     bool WaitForFreshFrames(int count);
 
     void TypeKey(KeySym key, bool shift = false);
+    void MovePointerToRoot(int x, int y);
     // Left-button drag from (x, y), one motion event per step of (dx, dy), window coordinates.
     void Drag(int x, int y, int dx, int dy, int steps);
     void Click(int button, int x, int y);  // window coordinates
@@ -128,7 +129,6 @@ private:
                       const std::vector<std::string>& args);
     Window FindMainWindow();
     bool WaitForMapState(int state);
-    void MovePointerToRoot(int x, int y);
     static std::pair<int, int> BodyEntryCentre(const OpenMenu& menu, int index);
     void ClickAtRoot(int button, int x, int y);
     void PressButton(int button, bool down);

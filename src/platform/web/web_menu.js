@@ -30,9 +30,20 @@ mergeInto(LibraryManager.library, {
       return number < 0 ? keys.length : number;
     },
 
+    // The Menu key, and a contextmenu event no pointer made (the browser's own for that key or
+    // Shift+F10), open the menu at the canvas's centre, as Shift+F10 does through GLUT.
+    openByKey: function(event) {
+      var fromKeyboard = event.type == 'contextmenu' &&
+          ('pointerType' in event ? event.pointerType === '' : event.button != 2);
+      if (!fromKeyboard && !(event.type == 'keydown' && event.key == 'ContextMenu')) return;
+      event.preventDefault();
+      _WebMenuOpenByKey();
+    },
+
     onEvent: function(event) {
       if (!WebMenu.open) {
         if (event.type == 'contextmenu' && event.target == Module['canvas']) event.preventDefault();
+        WebMenu.openByKey(event);
         return;
       }
       if (event.type != 'mouseup') {

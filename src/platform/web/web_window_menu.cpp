@@ -1,5 +1,6 @@
 // The canvas's pop-up menu in the browser: HTML lists placed and driven by the same menu rules as
 // the desktop's own pop-up.
+#include <GL/freeglut_std.h>
 #include <emscripten.h>
 
 #include <cstdlib>
@@ -104,15 +105,20 @@ void Settle(const MenuStep& step) {
     if (step.outcome == MenuOutcome::kChoose) web.choose(step.value);
 }
 
-void Open(int x, int y) {
+// Opens the main menu with its corner at client point (x, y): for a press there, or `byKey`.
+void Open(int x, int y, bool byKey) {
     int size[2] = {};
     WebMenuViewport(size);
     web.viewport = {0, 0, size[0], size[1]};
     const int height = MenuHeight(kRows, Rows(*web.menu));
     web.mainRect =
         PlaceMenu(x, y, web.width[static_cast<std::size_t>(web.mainList)], height, web.viewport);
-    web.session = StartMenuSession(*web.menu, x, y);
-    MoveMenuPointer(web.session, Spot(x, y), x, y);  // the menu may have been shifted under it
+    if (byKey) {
+        web.session = StartKeyMenuSession(*web.menu);
+    } else {
+        web.session = StartMenuSession(*web.menu, x, y);
+        MoveMenuPointer(web.session, Spot(x, y), x, y);  // the menu may have been shifted under it
+    }
     Show(web.mainList, web.mainRect);
     web.open = true;
     WebMenuSetOpen(1);
@@ -157,5 +163,16 @@ void WindowMenuButton(bool pressed, int x, int y) {
     if (!pressed || web.open || web.menu == nullptr) return;
     int point[2] = {};
     WebMenuCanvasToClient(x, y, point);
-    Open(point[0], point[1]);
+    Open(point[0], point[1], false);
 }
+
+void OpenWindowMenuByKey() {
+    if (web.open || web.menu == nullptr) return;
+    int point[2] = {};
+    WebMenuCanvasToClient(glutGet(GLUT_WINDOW_WIDTH) / 2, glutGet(GLUT_WINDOW_HEIGHT) / 2, point);
+    Open(point[0], point[1], true);
+}
+
+// The Menu key, or a context menu the browser opens for the keyboard; Emscripten's GLUT passes
+// neither on.
+extern "C" EMSCRIPTEN_KEEPALIVE void WebMenuOpenByKey() { OpenWindowMenuByKey(); }

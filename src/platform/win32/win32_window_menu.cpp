@@ -1,4 +1,8 @@
 // The GLUT window's pop-up menu on Windows: a native menu, which Windows itself places and tracks.
+#include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
+
 #include <cstdlib>
 
 #include "platform/win32/win32_text.h"
@@ -9,6 +13,7 @@ namespace {
 
 HMENU windowMenu = nullptr;
 MenuChoice chooseEntry = nullptr;
+bool tracking = false;  // the menu is open, in Windows' own loop
 
 // An entry's command identifier is its value; no chosen entry has 0, which means no choice.
 HMENU BuildPopup(const Menu& entries) {
@@ -25,6 +30,28 @@ HMENU BuildPopup(const Menu& entries) {
     return popup;
 }
 
+// Windows runs its own loop until the menu closes, then says which entry was chosen, if any.
+void TrackWindowMenu(HWND window, int x, int y) {
+    POINT at{x, y};
+    ClientToScreen(window, &at);
+    constexpr UINT kFlags = TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD;
+    tracking = true;
+    const BOOL chosen = TrackPopupMenuEx(windowMenu, kFlags, at.x, at.y, window, nullptr);
+    tracking = false;
+    if (chosen != 0) chooseEntry(static_cast<int>(chosen));
+}
+
+// freeglut hands the Menu key to no callback and keeps its release, of which the default window
+// procedure would make WM_CONTEXTMENU, to itself: the key is caught here, ahead of freeglut.
+LRESULT CALLBACK WatchMenuKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                              UINT_PTR /*id*/, DWORD_PTR /*data*/) {
+    if (message == WM_KEYUP && wParam == VK_APPS) {
+        OpenWindowMenuByKey();
+        return 0;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
 void FreeWindowMenu() { DestroyMenu(windowMenu); }
 
 }  // namespace
@@ -32,17 +59,23 @@ void FreeWindowMenu() { DestroyMenu(windowMenu); }
 void CreateWindowMenu(const Menu& menu, const char* /*labelLanguage*/, MenuChoice choose) {
     chooseEntry = choose;
     windowMenu = BuildPopup(menu);
+    SetWindowSubclass(CurrentGlutWindow(), WatchMenuKey, 0, 0);
     std::atexit(FreeWindowMenu);  // GLUT ends the process with exit() when the window closes
 }
 
-// Windows runs its own loop until the menu closes, then says which entry was chosen, if any.
 void WindowMenuButton(bool pressed, int x, int y) {
     if (!pressed || windowMenu == nullptr) return;
-    const HWND window = CurrentGlutWindow();
-    POINT at{x, y};
-    ClientToScreen(window, &at);
     ReleaseCapture();  // freeglut captured the pointer for the press; the menu needs it now
-    constexpr UINT kFlags = TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD;
-    const BOOL chosen = TrackPopupMenuEx(windowMenu, kFlags, at.x, at.y, window, nullptr);
-    if (chosen != 0) chooseEntry(static_cast<int>(chosen));
+    TrackWindowMenu(CurrentGlutWindow(), x, y);
+}
+
+void OpenWindowMenuByKey() {
+    if (windowMenu == nullptr || tracking) return;
+    const HWND window = CurrentGlutWindow();
+    RECT client{};
+    GetClientRect(window, &client);
+    // The menu's loop takes this Down key first: it highlights the menu's one entry, as a menu
+    // opened from the keyboard shows, so that Return and Right open its list at once.
+    PostMessageW(window, WM_KEYDOWN, VK_DOWN, 0);
+    TrackWindowMenu(window, client.right / 2, client.bottom / 2);
 }

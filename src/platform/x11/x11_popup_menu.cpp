@@ -207,7 +207,7 @@ bool PopupFontCoversLabels(const PopupMenu& popup) {
     return true;
 }
 
-bool OpenPopupMenu(PopupMenu& popup, int x, int y) {
+bool OpenPopupMenu(PopupMenu& popup, int x, int y, bool byKey) {
     if (popup.display == nullptr || popup.open) return false;
     // The press gave the owner's connection the pointer until the release: let it go there first.
     XUngrabPointer(popup.ownerDisplay, CurrentTime);
@@ -222,9 +222,13 @@ bool OpenPopupMenu(PopupMenu& popup, int x, int y) {
     popup.ownerY = rootY - y;
     popup.monitor = MonitorAt(Monitors(popup.display), rootX, rootY, ScreenRect(popup.display));
     popup.mainRect = PlaceMenu(rootX, rootY, popup.main.width, popup.main.height, popup.monitor);
-    popup.session = StartMenuSession(*popup.menu, rootX, rootY);
-    // The menu may have been shifted under the pointer.
-    MoveMenuPointer(popup.session, Spot(popup, rootX, rootY), rootX, rootY);
+    if (byKey) {
+        popup.session = StartKeyMenuSession(*popup.menu);
+    } else {
+        popup.session = StartMenuSession(*popup.menu, rootX, rootY);
+        // The menu may have been shifted under the pointer.
+        MoveMenuPointer(popup.session, Spot(popup, rootX, rootY), rootX, rootY);
+    }
     popup.drawnHighlight = {kUndrawn, kUndrawn};
     Redraw(popup, 0, popup.main);
     MapAt(popup.display, popup.main, popup.mainRect);

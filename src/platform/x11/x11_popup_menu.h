@@ -38,9 +38,10 @@ void DestroyPopupMenu(PopupMenu& popup);
 // Whether the font has a glyph for every character of every label.
 bool PopupFontCoversLabels(const PopupMenu& popup);
 
-// Opens the menu for a button press at (x, y) in the owner window, taking the pointer and the
-// keyboard. False, with nothing shown, when it is open already or the input cannot be had.
-bool OpenPopupMenu(PopupMenu& popup, int x, int y);
+// Opens the menu at (x, y) in the owner window, taking the pointer and the keyboard: for a button
+// press there, or `byKey` for a key, with the first entry highlighted wherever the pointer is.
+// False, with nothing shown, when it is open already or the input cannot be had.
+bool OpenPopupMenu(PopupMenu& popup, int x, int y, bool byKey);
 // A button event the owner window received while the menu was open (before the menu took the
 // pointer), at (x, y) in the owner window.
 MenuStep FeedPopupButton(PopupMenu& popup, bool pressed, int x, int y);

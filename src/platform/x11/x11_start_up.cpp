@@ -85,14 +85,17 @@ const char* NoWindowSystemReason(int argc, char** argv) {
     return nullptr;
 }
 
+// X11 scales nothing itself: desktops at 200 % set Xft.dpi to 192, which the menu's font follows
+// too, so the window grows by the same factor.
 int FirstWindowSidePx(int argc, char** argv, int sidePx) {
     Display* display = XOpenDisplay(GlutOptionValue(argc, argv, "-display"));
     if (display == nullptr) return sidePx;  // glutInit reports it
+    const int scaled = ScaledSidePx(sidePx, ScreenDpi(XGetDefault(display, "Xft", "dpi")));
     const auto [x, y] = OpeningPoint(display, GlutOptionValue(argc, argv, "-geometry"));
     const Rect monitor = MonitorAt(Monitors(display), x, y, ScreenRect(display));
     Rect area = Intersection(WorkArea(display), monitor);
     if (area.width == 0 || area.height == 0) area = monitor;
-    const int side = FittingSquareSide(area, NewWindowFrame(display), sidePx);
+    const int side = FittingSquareSide(area, NewWindowFrame(display), scaled);
     XCloseDisplay(display);
     return side;
 }

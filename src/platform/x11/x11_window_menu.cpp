@@ -59,7 +59,14 @@ void CreateWindowMenu(const Menu& menu, const char* labelLanguage, MenuChoice ch
 void WindowMenuButton(bool pressed, int x, int y) {
     if (windowMenu.open) {
         Finish(FeedPopupButton(windowMenu, pressed, x, y));
-    } else if (pressed && OpenPopupMenu(windowMenu, x, y)) {
+    } else if (pressed && OpenPopupMenu(windowMenu, x, y, false)) {
         SchedulePump();
     }
+}
+
+// freeglut on X11 hands the Menu key to no callback, so Shift+F10 is the keyboard's way here.
+void OpenWindowMenuByKey() {
+    const int x = glutGet(GLUT_WINDOW_WIDTH) / 2;
+    const int y = glutGet(GLUT_WINDOW_HEIGHT) / 2;
+    if (OpenPopupMenu(windowMenu, x, y, true)) SchedulePump();
 }
