@@ -5,7 +5,7 @@
 #include "scene/scene_state.h"
 
 // Switches `state` to the close-up of menu value `value` and writes "<value> select \n".
-void ChooseBody(SceneState& state, int value);
+void SelectBodyOn(SceneState& state, int value);
 
 // The menu as data: one entry, "행성하나씩 보기 ", whose submenu lists the catalogue's bodies.
 const Menu& BodyMenu();
