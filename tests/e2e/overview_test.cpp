@@ -3,6 +3,8 @@
 #include <X11/Xatom.h>
 #include <X11/keysym.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -17,8 +19,14 @@ namespace {
 
 constexpr int kWindowPx = 1000;
 constexpr int kMinMovedPlanetPixels = 20;  // more than a star changing colour could account for
-constexpr int kUranus = 6;                 // 0.2 degrees per step
+constexpr int kUranus = 6;
+constexpr double kUranusStepDeg = 0.2;
+constexpr double kMinWatchedDeg = 1.0;  // five steps: more than reading the disc's centre can err
 constexpr auto kWatchTime = std::chrono::seconds(2);
+// Steps the program may make after the server has hidden or shown the window and before it
+// hears of it, and the step a read may catch between being made and being drawn, at each end.
+constexpr int kMarginSteps = 3;
+using Clock = std::chrono::steady_clock;
 
 class Overview : public RunningOrrery {};
 
@@ -127,41 +135,78 @@ TEST(FirstWindow, FollowsXftDpiUpToWhatTheScreenHolds) {
     }
 }
 
-// Uranus's angle in the view from above, once a frame shows it.
-double UranusAngle(OrreryDriver& app) {
+// Uranus's angle in the view from above from one grab, once a frame shows it, and the times just
+// before and just after that grab: the picture shows the window at some moment between the two.
+struct UranusReading {
     double angle = std::nan("");
-    PollUntil([&] { return !std::isnan(angle = OrbitAngleFromAbove(app.Grab(), kUranus)); });
-    return angle;
+    Clock::time_point before, after;
+};
+
+UranusReading ReadUranus(OrreryDriver& app) {
+    UranusReading reading;
+    PollUntil([&] {
+        reading.before = Clock::now();
+        const Picture picture = app.Grab();
+        reading.after = Clock::now();
+        reading.angle = OrbitAngleFromAbove(picture, kUranus);
+        return !std::isnan(reading.angle);
+    });
+    return reading;
 }
 
-// Degrees Uranus moved from `from`, read as the shorter way round.
-double UranusProgress(OrreryDriver& app, double from) {
-    return std::remainder(UranusAngle(app) - from, 360.0);
+// Degrees Uranus moved from one reading to a later one, read as the shorter way round.
+double UranusProgress(const UranusReading& from, const UranusReading& to) {
+    return std::remainder(to.angle - from.angle, 360.0);
 }
 
-// How far the planets get while the window is unmapped or fully covered is measured against how
-// far they get in the same time while it shows, so the check holds on a fast machine and a slow
-// one alike.
+double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+// Degrees a second Uranus moves while the window shows, watched from `from` for kWatchTime and
+// until it has moved kMinWatchedDeg; `from` becomes the last reading. Taken over the shortest
+// time the two pictures can lie apart, so it errs high, not low. NaN when Uranus does not get
+// that far.
+double ShownRate(OrreryDriver& app, UranusReading& from) {
+    std::this_thread::sleep_for(kWatchTime);
+    UranusReading to;
+    if (!PollUntil([&] { return UranusProgress(from, to = ReadUranus(app)) >= kMinWatchedDeg; }))
+        return std::nan("");
+    const double rate = UranusProgress(from, to) / Seconds(to.before - from.after);
+    from = to;
+    return rate;
+}
+
+// Uranus may move only in the time the window still or again shows: from the last reading
+// before the hide until the server has hidden the window, and from the show until the first
+// reading after it. That time, at the rate measured just before and just after while shown, plus
+// the steps the program makes before it hears of each change, bounds the movement on a fast
+// machine and a loaded one alike.
 TEST_F(Overview, AHiddenWindowStopsTheAnimationAndGoesOnWhenShownAgain) {
     app().TypeKey(XK_a);
     ASSERT_EQ(GridFindings(90.0, 0.0), "");
-    const double shownFrom = UranusAngle(app());
-    std::this_thread::sleep_for(kWatchTime);
-    const double whileShown = UranusProgress(app(), shownFrom);
-    EXPECT_GT(whileShown, 1.0) << "the planets hardly move while shown";
+    UranusReading last = ReadUranus(app());
+    double rateBefore = ShownRate(app(), last);
+    ASSERT_FALSE(std::isnan(rateBefore)) << "the planets hardly move while shown";
 
     for (const bool covered : {false, true}) {
         SCOPED_TRACE(covered ? "covered" : "unmapped");
-        const double hiddenFrom = UranusAngle(app());
+        const UranusReading hiddenFrom = last;
         ASSERT_TRUE(covered ? app().Cover(true) : app().Hide());
+        const Clock::time_point hidden = Clock::now();
         std::this_thread::sleep_for(kWatchTime);
+        const Clock::time_point showing = Clock::now();
         ASSERT_TRUE(covered ? app().Cover(false) : app().Show());
-        const double whileHidden = UranusProgress(app(), hiddenFrom);
-        EXPECT_LT(whileHidden, whileShown / 4) << "shown: " << whileShown << " degrees";
+        last = ReadUranus(app());
+        const double acrossHidden = UranusProgress(hiddenFrom, last);
+        const double shownSeconds =
+            Seconds(hidden - hiddenFrom.before) + Seconds(last.after - showing);
 
-        const double shownAgainFrom = UranusAngle(app());
-        EXPECT_TRUE(PollUntil([&] { return UranusProgress(app(), shownAgainFrom) > 1.0; }))
-            << "the planets stay still once the window shows again";
+        const double rateAfter = ShownRate(app(), last);
+        ASSERT_FALSE(std::isnan(rateAfter)) << "the planets stay still once the window shows again";
+        const double rate = std::max(rateBefore, rateAfter);
+        EXPECT_LT(acrossHidden, rate * shownSeconds + kMarginSteps * kUranusStepDeg)
+            << "degrees across the hidden time; shown " << shownSeconds << " s of it at " << rate
+            << " degrees a second";
+        rateBefore = rateAfter;
     }
 }
 
