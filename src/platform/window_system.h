@@ -48,6 +48,9 @@ using FrameCall = void (*)();
 void CallForNextFrame(std::chrono::steady_clock::time_point due, FrameCall call);
 // Drops the call arranged and not yet made, if any.
 void CancelFrameCall();
+// Whether frame calls can be made only at the display's refreshes (the browser's animation
+// frames), so that each is late by part of a refresh, rather than at the moment they are due.
+bool FrameCallsAtRefreshesOnly();
 
 // The pop-up menu of the current GLUT window. `menu` must outlive the program's window; a choice
 // calls `choose` with the chosen entry's value, once. Whatever the user should know (no menu, no

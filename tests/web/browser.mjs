@@ -46,9 +46,32 @@ function countFrames() {
   };
 }
 
+// A display at `hz` in place of the browser's: animation frames with time stamps `1000 / hz` ms
+// apart, given as fast as the page takes them, for `ticks` frames; the frames drawn so far are
+// noted at each. Timed by its own stamps, it counts the same however busy the machine is.
+export function paceFrames(hz, ticks) {
+  window.orreryPaced = [];
+  let waiting = [];
+  let stamp = 0;
+  const channel = new MessageChannel();
+  channel.port1.onmessage = () => {
+    stamp = stamp ? stamp + 1000 / hz : performance.now();
+    const callbacks = waiting;
+    waiting = [];
+    callbacks.forEach((callback) => callback(stamp));
+    window.orreryPaced.push(window.orreryFrames);
+    if (waiting.length && window.orreryPaced.length < ticks) channel.port2.postMessage(0);
+  };
+  window.requestAnimationFrame = (callback) => {
+    if (!waiting.length) channel.port2.postMessage(0);
+    return waiting.push(callback);
+  };
+}
+
 // Opens the page from disk in a viewport that holds the whole canvas and its console, and waits
-// for the first frame. Collects what the page logs and every request it makes.
-export async function openPage(browser, viewport = { width: 1024, height: 1150 }) {
+// for the first frame. Collects what the page logs and every request it makes. Each of `scripts`,
+// [function, ...arguments], runs before the program, after the frame counter.
+export async function openPage(browser, viewport = { width: 1024, height: 1150 }, ...scripts) {
   const page = await browser.newPage();
   const seen = { console: [], requests: [] };
   page.on('console', (message) => seen.console.push(`${message.type()}: ${message.text()}`));
@@ -56,6 +79,7 @@ export async function openPage(browser, viewport = { width: 1024, height: 1150 }
   page.on('request', (request) => seen.requests.push(request.url()));
   await page.setViewport(viewport);
   await page.evaluateOnNewDocument(countFrames);
+  for (const [script, ...args] of scripts) await page.evaluateOnNewDocument(script, ...args);
   await page.goto(`file://${PAGE}`);
   await page.waitForFunction(() => window.orreryFrames > 0);
   return { page, seen };

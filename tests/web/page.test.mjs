@@ -6,7 +6,7 @@ import { dirname, join } from 'node:path';
 
 import {
   ENGINE_NAMES, PAGE, SIDE_PX, canvasPicture, canvasShot, changedPixels, decode, consoleText, framesDrawn, itemCentre,
-  launch, menusShown, near, openPage, shows, sleep, toPixel, waitForConsole,
+  launch, menusShown, near, openPage, paceFrames, shows, sleep, toPixel, waitForConsole,
 } from './browser.mjs';
 
 const SIZE_LINE = 'ChangeSize call, nRange=50.000000';
@@ -143,6 +143,19 @@ for (const engine of ENGINE_NAMES) {
       assert.equal(await menusShown(page), 0, 'menus shown after Escape');
       assert.equal(await consoleText(page), `${SIZE_LINE}5 select \n11 select \n`);
       await page.close();
+    });
+
+    test('60 steps a second on 75 and 144 Hz displays, one a refresh at 50 Hz', async () => {
+      const rates = [];
+      for (const [hz, steps] of [[75, 60], [144, 60], [50, 50]]) {
+        // Frames drawn over the display's second and third seconds, by its own time stamps.
+        const { page } = await openPage(browser, undefined, [paceFrames, hz, 3 * hz]);
+        await page.waitForFunction((n) => window.orreryPaced.length >= n, { timeout: 60000 }, 3 * hz);
+        const drawn = await page.evaluate((n) => window.orreryPaced[n - 1] - window.orreryPaced[n / 3 - 1], 3 * hz);
+        if (Math.abs(drawn / 2 - steps) > 3) rates.push(`${hz} Hz: expected ${steps} ± 3, saw ${drawn / 2}`);
+        await page.close();
+      }
+      assert.deepEqual(rates, []);
     });
 
     test('nothing drawn or stepped while the page is hidden, going on when shown', async () => {
