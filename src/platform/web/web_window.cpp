@@ -44,6 +44,21 @@ void MatchBufferToCanvas() {
         glutReshapeWindow(width, height);  // calls the reshape callback
 }
 
+// Calls WebPixelRatioChanged whenever devicePixelRatio changes, as it does with no resize when the
+// window moves to a screen of another density or the page is zoomed. A resolution query matches
+// one ratio only, so each change watches again from the new ratio.
+EM_JS(void, WatchPixelRatio, (), {
+    var watch = function() {
+        var query = matchMedia('(resolution: ' + devicePixelRatio + 'dppx)');
+        query.onchange = function() {
+            query.onchange = null;
+            _WebPixelRatioChanged();
+            watch();
+        };
+    };
+    watch();
+});
+
 EM_BOOL PageResized(int /*type*/, const EmscriptenUiEvent* /*event*/, void* /*data*/) {
     MatchBufferToCanvas();
     return EM_FALSE;
@@ -56,6 +71,8 @@ EM_BOOL VisibilityChanged(int /*type*/, const EmscriptenVisibilityChangeEvent* e
 }
 
 }  // namespace
+
+extern "C" EMSCRIPTEN_KEEPALIVE void WebPixelRatioChanged() { MatchBufferToCanvas(); }
 
 const char* NoWindowSystemReason(int /*argc*/, char** /*argv*/) {
     if (WebGlOffered() != 0) return nullptr;
@@ -86,4 +103,5 @@ void WatchWindow(VisibilityChange shownOrHidden) {
     visibilityChanged = shownOrHidden;
     emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, VisibilityChanged);
     emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, PageResized);
+    WatchPixelRatio();
 }
