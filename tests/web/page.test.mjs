@@ -127,12 +127,15 @@ for (const engine of ENGINE_NAMES) {
 
     test('the menu: a click on Earth, a drag onto Pluto, Escape choosing nothing', async () => {
       const { page } = await openPage(browser);
+      const named = () => page.$eval('#canvas', (c) => `${c.getAttribute('role')}: ${c.getAttribute('aria-label')}`);
+      assert.equal(await named(), 'img: 태양계 전체 모습: 태양과 그 둘레를 도는 아홉 행성');
       await openBodyList(page);
       assert.equal(await menusShown(page), 2, 'menus shown');
       // The page as a person sees it with the menu open, beside the page: the README's picture.
       await page.screenshot({ path: join(dirname(PAGE), `${engine}-menu.png`) });
       await page.mouse.click(...Object.values(await itemCentre(page, 'Earth')));
       await waitForConsole(page, `${SIZE_LINE}5 select \n`);
+      assert.equal(await named(), 'img: 지구 가까이 보기: 자전축을 따라 도는 지구');
       assert.equal(await menusShown(page), 0, 'menus shown after the choice');
       await sleep(200);
       assert.deepEqual(earthCloseUp(await canvasPicture(page)), []);
@@ -143,6 +146,7 @@ for (const engine of ENGINE_NAMES) {
       await page.mouse.move(...Object.values(await itemCentre(page, 'Pluto')), { steps: 4 });
       await page.mouse.up({ button: 'right' });
       await waitForConsole(page, `${SIZE_LINE}5 select \n11 select \n`);
+      assert.equal(await named(), 'img: 명왕성 가까이 보기: 자전축을 따라 도는 명왕성');
 
       await page.mouse.click(500, 200, { button: 'right' });
       assert.equal(await menusShown(page), 1, 'the main menu open');

@@ -19,6 +19,8 @@ void WebMenuSetOpen(int open);
 void WebMenuViewport(int* size);
 void WebMenuCanvasToClient(int x, int y, int* point);
 void WebMenuDestroy();
+// web_canvas.js
+void WebCanvasShowsCloseUp(const char* label);
 }
 
 namespace {
@@ -95,13 +97,22 @@ void Close() {
     WebMenuSetOpen(0);
 }
 
+// Hands the choice on, and names the canvas after what it shows from now on.
+void Choose(int value) {
+    web.choose(value);
+    for (const MenuEntry& entry : *web.menu) {
+        for (const MenuEntry& body : entry.submenu)
+            if (body.value == value) WebCanvasShowsCloseUp(body.label.c_str());
+    }
+}
+
 void Settle(const MenuStep& step) {
     if (step.outcome == MenuOutcome::kStay) {
         ShowSession();
         return;
     }
     Close();
-    if (step.outcome == MenuOutcome::kChoose) web.choose(step.value);
+    if (step.outcome == MenuOutcome::kChoose) Choose(step.value);
 }
 
 void Open(int x, int y) {
