@@ -9,10 +9,11 @@ target_link_options(orrery PRIVATE
   -sENVIRONMENT=web
   "--js-library=${ORRERY_WEB_DIR}/web_frame_loop.js"
   "--js-library=${ORRERY_WEB_DIR}/web_menu.js"
-  "--js-library=${ORRERY_WEB_DIR}/web_canvas.js")
+  "--js-library=${ORRERY_WEB_DIR}/web_canvas.js"
+  "--js-library=${ORRERY_WEB_DIR}/web_touch.js")
 set_property(TARGET orrery APPEND PROPERTY LINK_DEPENDS
   "${ORRERY_WEB_DIR}/web_frame_loop.js" "${ORRERY_WEB_DIR}/web_menu.js"
-  "${ORRERY_WEB_DIR}/web_canvas.js")
+  "${ORRERY_WEB_DIR}/web_canvas.js" "${ORRERY_WEB_DIR}/web_touch.js")
 set_target_properties(orrery PROPERTIES SUFFIX .js)
 
 add_custom_command(OUTPUT "${PROJECT_BINARY_DIR}/orrery.html"

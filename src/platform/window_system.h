@@ -17,7 +17,9 @@ const char* NoWindowSystemReason(int argc, char** argv);
 // Asked before glutInit, with the same arguments.
 int FirstWindowSidePx(int argc, char** argv, int sidePx);
 
-// Keeps from glutInit what of the environment names nothing on this system; called just before it.
+// Readies the system for glutInit, called just before it: keeps from glutInit what of the
+// environment names nothing on this system, and in the browser puts in the page's own listeners
+// that must see input before GLUT's.
 void PrepareGlutEnvironment();
 
 // Shows the UTF-8 `title` on the current GLUT window whatever the system's own code page.

@@ -157,6 +157,41 @@ for (const engine of ENGINE_NAMES) {
       await page.close();
     });
 
+    test('touch: a drag turns the view and scrolls nothing, a long press opens the menu, taps choose Earth',
+         { skip: engine !== 'chromium' && "touch emulation is Chromium's" }, async () => {
+      const phone = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
+      const { page } = await openPage(browser, phone);
+      await page.evaluate(() => { document.body.style.minHeight = '3000px'; });  // room to scroll
+      await page.keyboard.press('a');
+      await sleep(100);
+      // From above, the grid line through the Sun runs down the canvas's middle; turned, it leaves.
+      const onCentreLine = (picture) => [0.1, 0.15, 0.2, 0.25, 0.3, 0.35]
+        .filter((f) => shows(picture, picture.width / 2, f * picture.height, SUN)).length;
+      assert.equal(onCentreLine(await canvasPicture(page)), 6, 'grid probes on the centre line from above');
+      await page.touchscreen.touchStart(100, 150);
+      for (let step = 1; step <= 10; step++) await page.touchscreen.touchMove(100 + 10 * step, 150 + 10 * step);
+      await page.touchscreen.touchEnd();
+      await sleep(100);
+      assert.ok(onCentreLine(await canvasPicture(page)) <= 2, 'grid probes on the centre line after the drag');
+      assert.equal(await page.evaluate(() => window.scrollY), 0, 'page scrolled by');
+
+      const lines = await consoleText(page);  // with a size line for each screenshot in this emulation
+      await page.touchscreen.touchStart(200, 100);
+      await page.waitForFunction(() => document.querySelectorAll('[role="menu"]:not([hidden])').length === 1);
+      await page.touchscreen.touchEnd();
+      await page.touchscreen.tap(...Object.values(await itemCentre(page, '행성하나씩 보기 ')));
+      await page.touchscreen.tap(...Object.values(await itemCentre(page, 'Earth')));
+      await waitForConsole(page, `${lines}5 select \n`);
+      assert.equal(await menusShown(page), 0, 'menus shown after the choice');
+      await page.touchscreen.touchStart(200, 100);
+      await page.waitForFunction(() => document.querySelectorAll('[role="menu"]:not([hidden])').length === 1);
+      await page.touchscreen.touchEnd();
+      await page.touchscreen.tap(50, 300);
+      assert.equal(await menusShown(page), 0, 'menus shown after a tap beside them');
+      assert.equal(await consoleText(page), `${lines}5 select \n`);
+      await page.close();
+    });
+
     test('60 steps a second on 75 and 144 Hz displays, one a refresh at 50 Hz', async () => {
       const rates = [];
       for (const [hz, steps] of [[75, 60], [144, 60], [50, 50]]) {

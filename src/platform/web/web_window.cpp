@@ -7,6 +7,8 @@
 
 #include "platform/window_system.h"
 
+extern "C" void WebTouchListen();  // web_touch.js
+
 namespace {
 
 constexpr const char* kCanvas = "#canvas";
@@ -88,8 +90,9 @@ int FirstWindowSidePx(int /*argc*/, char** /*argv*/, int sidePx) {
     return CanvasBufferSize(width, height) ? width : sidePx;
 }
 
-// Emscripten's glutInit reads nothing of the environment.
-void PrepareGlutEnvironment() {}
+// Emscripten's glutInit reads nothing of the environment; the touch listeners go in first, so
+// that they can hold a finger's moves back from GLUT while the press may still become a long one.
+void PrepareGlutEnvironment() { WebTouchListen(); }
 
 void SetWindowTitle(const char* title) { emscripten_set_window_title(title); }
 

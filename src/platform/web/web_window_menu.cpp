@@ -153,6 +153,12 @@ extern "C" EMSCRIPTEN_KEEPALIVE void WebMenuKey(int key) {
     if (web.open) Settle(PressMenuKey(web.session, static_cast<MenuKey>(key)));
 }
 
+// A finger held still at (x, y) in client coordinates opens the menu there, as a pressed button
+// that is still held (web_touch.js).
+extern "C" EMSCRIPTEN_KEEPALIVE void WebMenuHeld(int x, int y) {
+    if (!web.open && web.menu != nullptr) Open(x, y);
+}
+
 // The page is in the label's language, so the browser already picks a font that has its script.
 void CreateWindowMenu(const Menu& menu, const char* /*labelLanguage*/, MenuChoice choose) {
     web.menu = &menu;
