@@ -205,6 +205,29 @@ for (const engine of ENGINE_NAMES) {
       assert.deepEqual(rates, []);
     });
 
+    test('a lost WebGL context: nothing drawn or thrown while lost, the Sun again once restored', async () => {
+      const { page, seen } = await openPage(browser);
+      await page.evaluate(() => {
+        const canvas = document.getElementById('canvas');
+        canvas.addEventListener('webglcontextrestored', () => { window.framesRestored = window.orreryFrames; });
+        window.loseContext = canvas.getContext('webgl').getExtension('WEBGL_lose_context');
+        window.loseContext.loseContext();
+      });
+      await sleep(200);
+      const framesLost = await framesDrawn(page);
+      await sleep(500);
+      assert.equal(await framesDrawn(page) - framesLost, 0, 'frames drawn while lost');
+      await page.evaluate(() => window.loseContext.restoreContext());
+      await page.waitForFunction(() => window.orreryFrames > window.framesRestored + 10, { timeout: 10000 });
+      assert.deepEqual(failures([probe(await canvasPicture(page), 'Sun', 500, 500, SUN)]), []);
+      const frames = await framesDrawn(page);
+      await sleep(300);
+      assert.ok(await framesDrawn(page) > frames, 'frames drawn after the restore');
+      assert.equal(await consoleText(page), SIZE_LINE);
+      assert.deepEqual(seen.console, [], 'the browser console');
+      await page.close();
+    });
+
     test('nothing drawn or stepped while the page is hidden, going on when shown', async () => {
       const { page } = await openPage(browser);
       const other = await browser.newPage();

@@ -7,13 +7,29 @@
 
 #include "platform/window_system.h"
 
-extern "C" void WebTouchListen();  // web_touch.js
+extern "C" {
+void WebTouchListen();         // web_touch.js
+void WebRebuildGlEmulation();  // web_canvas.js
+}
 
 namespace {
 
 constexpr const char* kCanvas = "#canvas";
 
 VisibilityChange visibilityChanged = nullptr;
+
+// Nothing is drawn while the page is hidden or the canvas has lost its WebGL context.
+struct Unseen {
+    bool pageHidden = false;
+    bool contextLost = false;
+};
+Unseen unseen;
+
+void ReportUnseen(Unseen now) {
+    const bool was = unseen.pageHidden || unseen.contextLost;
+    unseen = now;
+    if (was != (now.pageHidden || now.contextLost)) visibilityChanged(!was);
+}
 
 // Whether the browser can give a WebGL context at all; the probe's context is given back at once.
 EM_JS(int, WebGlOffered, (), {
@@ -68,7 +84,20 @@ EM_BOOL PageResized(int /*type*/, const EmscriptenUiEvent* /*event*/, void* /*da
 
 EM_BOOL VisibilityChanged(int /*type*/, const EmscriptenVisibilityChangeEvent* event,
                           void* /*data*/) {
-    visibilityChanged(event->hidden != 0);
+    ReportUnseen({event->hidden != 0, unseen.contextLost});
+    return EM_FALSE;
+}
+
+// A lost context (a GPU reset, a phone reclaiming memory) comes back only for a page that says,
+// by cancelling the event, that it will draw again.
+EM_BOOL ContextLost(int /*type*/, const void* /*reserved*/, void* /*data*/) {
+    ReportUnseen({unseen.pageHidden, true});
+    return EM_TRUE;
+}
+
+EM_BOOL ContextRestored(int /*type*/, const void* /*reserved*/, void* /*data*/) {
+    WebRebuildGlEmulation();
+    ReportUnseen({unseen.pageHidden, false});  // shown again, the window asks for a frame
     return EM_FALSE;
 }
 
@@ -107,4 +136,6 @@ void WatchWindow(VisibilityChange shownOrHidden) {
     emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, VisibilityChanged);
     emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, PageResized);
     WatchPixelRatio();
+    emscripten_set_webglcontextlost_callback(kCanvas, nullptr, EM_FALSE, ContextLost);
+    emscripten_set_webglcontextrestored_callback(kCanvas, nullptr, EM_FALSE, ContextRestored);
 }
