@@ -46,26 +46,20 @@ function countFrames() {
   };
 }
 
-// A display at `hz` in place of the browser's: animation frames with time stamps `1000 / hz` ms
-// apart, given as fast as the page takes them, for `ticks` frames; the frames drawn so far are
-// noted at each. Timed by its own stamps, it counts the same however busy the machine is.
+// A display at `hz` in place of the browser's, for `ticks` frames: time stamps 1000 / hz ms apart,
+// given as fast as the page takes them, so the count holds however busy the machine is. The
+// frames drawn so far are noted at each.
 export function paceFrames(hz, ticks) {
-  window.orreryPaced = [];
-  let waiting = [];
-  let stamp = 0;
-  const channel = new MessageChannel();
+  const [channel, waiting, paced] = [new MessageChannel(), [], (window.orreryPaced = [])];
+  let [stamp, pending] = [0, false];
+  const tick = () => { pending = paced.length < ticks; if (pending) channel.port2.postMessage(0); };
   channel.port1.onmessage = () => {
     stamp = stamp ? stamp + 1000 / hz : performance.now();
-    const callbacks = waiting;
-    waiting = [];
-    callbacks.forEach((callback) => callback(stamp));
-    window.orreryPaced.push(window.orreryFrames);
-    if (waiting.length && window.orreryPaced.length < ticks) channel.port2.postMessage(0);
+    waiting.splice(0).forEach((callback) => callback(stamp));
+    paced.push(window.orreryFrames);
+    if (waiting.length) tick(); else pending = false;
   };
-  window.requestAnimationFrame = (callback) => {
-    if (!waiting.length) channel.port2.postMessage(0);
-    return waiting.push(callback);
-  };
+  window.requestAnimationFrame = (callback) => { if (waiting.push(callback) && !pending) tick(); };
 }
 
 // Opens the page from disk in a viewport that holds the whole canvas and its console, and waits
