@@ -15,9 +15,12 @@ target_link_options(orrery PRIVATE
   -sFORCE_FILESYSTEM=1           # standard output as a device, byte by byte, for the console
   -sENVIRONMENT=web
   "--js-library=${ORRERY_WEB_DIR}/web_frame_loop.js"
-  "--js-library=${ORRERY_WEB_DIR}/web_menu.js")
+  "--js-library=${ORRERY_WEB_DIR}/web_menu.js"
+  "--js-library=${ORRERY_WEB_DIR}/web_canvas.js"
+  "--js-library=${ORRERY_WEB_DIR}/web_touch.js")
 set_property(TARGET orrery APPEND PROPERTY LINK_DEPENDS
-  "${ORRERY_WEB_DIR}/web_frame_loop.js" "${ORRERY_WEB_DIR}/web_menu.js")
+  "${ORRERY_WEB_DIR}/web_frame_loop.js" "${ORRERY_WEB_DIR}/web_menu.js"
+  "${ORRERY_WEB_DIR}/web_canvas.js" "${ORRERY_WEB_DIR}/web_touch.js")
 set_target_properties(orrery PROPERTIES SUFFIX .js)
 
 add_custom_command(OUTPUT "${PROJECT_BINARY_DIR}/orrery.html"

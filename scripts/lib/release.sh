@@ -9,6 +9,15 @@ REBUILD_TEST_PACKAGES=(diffoscope-minimal)
 DIST="$ORRERY_ROOT/dist"
 RELEASE_BUILD="$ORRERY_ROOT/build-release"
 
+# The source archive's own record of its commit's time (a git checkout holds a placeholder).
+ARCHIVE_TIME="$ORRERY_ROOT/scripts/lib/archive_time"
+
+# is_git_checkout: whether the tree is a git checkout of its own (a clone has a .git folder, a
+# worktree a .git file); an unpacked source archive has neither, wherever it lies.
+is_git_checkout() {
+    [ -e "$ORRERY_ROOT/.git" ]
+}
+
 # commit_time: the last commit's time, in seconds since 1970: every time stamp in every package
 # of a release (SOURCE_DATE_EPOCH, the variable Debian's tools and CPack read).
 commit_time() {
@@ -16,14 +25,18 @@ commit_time() {
 }
 
 # source_date_epoch: SOURCE_DATE_EPOCH when set (a release sets it for the builds it runs), else
-# the last commit's time when this is a git checkout.
+# the last commit's time in a git checkout, else the time an unpacked source archive carries, so
+# that its packages are the release's bytes.
 source_date_epoch() {
+    local archived
     if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
         echo "$SOURCE_DATE_EPOCH"
-    elif [ "$(git -C "$ORRERY_ROOT" rev-parse --show-toplevel 2>/dev/null)" = "$(cd "$ORRERY_ROOT" && pwd -P)" ]; then
+    elif is_git_checkout; then
         commit_time
+    elif archived=$(sed -n '$p' "$ARCHIVE_TIME" 2>/dev/null) && [[ $archived =~ ^[0-9]+$ ]]; then
+        echo "$archived"
     else
-        echo "Not a git checkout: set SOURCE_DATE_EPOCH to the sources' time" >&2
+        echo "Neither a git checkout nor an unpacked source archive: set SOURCE_DATE_EPOCH to the sources' time" >&2
         return 1
     fi
 }

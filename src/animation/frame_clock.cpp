@@ -22,3 +22,10 @@ FrameTime FrameClock::NextStepAt() const {
 FrameDuration FrameClock::UntilNextStep() const {
     return std::max(FrameDuration::zero(), NextStepAt() - now_());
 }
+
+void FrameClock::StepBegins() {
+    const FrameTime now = now_();
+    const bool onTime = timing_ == StepTiming::kFromDue && lastStep_ != FrameTime::min() &&
+                        now - NextStepAt() <= period_;
+    lastStep_ = onTime ? NextStepAt() : now;
+}

@@ -31,7 +31,9 @@ void MakeStep() {
 }  // namespace
 
 void StartFramePacing(double refreshHz) {
-    pacer.clock = FrameClock(StepPeriod(refreshHz), FrameStartTime);
+    const StepTiming timing =
+        FrameCallsAtRefreshesOnly() ? StepTiming::kFromDue : StepTiming::kFromBegin;
+    pacer.clock = FrameClock(StepPeriod(refreshHz), FrameStartTime, timing);
 }
 
 void RegisterIdleStep(IdleStep step) {

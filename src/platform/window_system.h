@@ -25,7 +25,9 @@ GlutOptionsHelp WindowSystemOptionsHelp();
 // Asked before glutInit, with the same arguments.
 int FirstWindowSidePx(int argc, char** argv, int sidePx);
 
-// Keeps from glutInit what of the environment names nothing on this system; called just before it.
+// Readies the system for glutInit, called just before it: keeps from glutInit what of the
+// environment names nothing on this system, and in the browser puts in the page's own listeners
+// that must see input before GLUT's.
 void PrepareGlutEnvironment();
 
 // Shows the UTF-8 `title` on the current GLUT window whatever the system's own code page.
@@ -56,6 +58,9 @@ using FrameCall = void (*)();
 void CallForNextFrame(std::chrono::steady_clock::time_point due, FrameCall call);
 // Drops the call arranged and not yet made, if any.
 void CancelFrameCall();
+// Whether frame calls can be made only at the display's refreshes (the browser's animation
+// frames), so that each is late by part of a refresh, rather than at the moment they are due.
+bool FrameCallsAtRefreshesOnly();
 
 // The pop-up menu of the current GLUT window. `menu` must outlive the program's window; a choice
 // calls `choose` with the chosen entry's value, once. Whatever the user should know (no menu, no

@@ -1,10 +1,13 @@
 # Two builds of the same sources in different folders, at different times, give the same bytes.
 # BUILD's Debian package (packed here) and program, given a Windows build its installer, zip and
-# programs (as built there), and given a browser build its page, are built again from a copy of the tree in another folder, under
-# another umask and time zone, and compared byte for byte; the Debian packages are both packed
-# with umask 022, as scripts/release and dpkg-buildpackage pack (the staged folders' modes follow
-# the umask). A difference names the file and shows the first lines of diffoscope's report where
-# diffoscope is installed. No packaged file may name either folder.
+# programs (as built there), and given a browser build its page, are built again in a folder
+# outside any checkout, under another umask and time zone, and compared byte for byte. In a git
+# checkout that folder is the source archive of the tree as built, made as scripts/release makes
+# its own and taking its time from itself, so what a packager builds from a release's archive is
+# checked too; in an unpacked archive it is a copy of the tree. The Debian packages are both
+# packed with umask 022, as scripts/release and dpkg-buildpackage pack (the staged folders' modes
+# follow the umask). A difference names the file and shows the first lines of diffoscope's report
+# where diffoscope is installed. No packaged file may name either folder.
 # The second Windows build links the first one's static freeglut, whose bytes are therefore the
 # same by construction; the folder check below still sees any path it would carry.
 # Needs SOURCE_DATE_EPOCH, as both builds had it. Arguments: ROOT BUILD [WINDOWS-BUILD [WEB-BUILD]]
@@ -12,9 +15,12 @@ set -euo pipefail
 root="$1" first="$2" windows="${3:-}" web="${4:-}"
 [ -n "${SOURCE_DATE_EPOCH:-}" ] || { echo "FAIL: SOURCE_DATE_EPOCH is not set" >&2; exit 1; }
 work="$root/build-rebuild"
-copy="$work/elsewhere/orrery-copy"
+outside=$(mktemp -d "${TMPDIR:-/tmp}/orrery-rebuild.XXXXXX")
+copy="$outside/orrery"
 rm -rf "$work"
-mkdir -p "$copy" "$work/first" "$work/second"
+mkdir -p "$work/first" "$work/second"
+source "$root/scripts/lib/common.sh"
+source "$root/scripts/lib/release.sh"
 
 failures=0
 fail() {
@@ -33,10 +39,23 @@ same() {
     fi
 }
 
-# The tree as the first build saw it: every file git tracks or would add, with local changes.
-(cd "$root" && git ls-files -z --cached --others --exclude-standard |
-    while IFS= read -r -d '' file; do [ -e "$file" ] && printf '%s\0' "$file"; done |
-    tar -c --null -T -) | tar -x -C "$copy"
+if is_git_checkout; then
+    # Every file git tracks or would add, with local changes, at the first build's time; the
+    # archive's own scripts, given no time, must find that one.
+    source_archive "$(working_tree_commit)" orrery | tar -xz -C "$outside"
+    archived=$(unset SOURCE_DATE_EPOCH
+               source "$copy/scripts/lib/common.sh" && source "$copy/scripts/lib/release.sh" &&
+               source_date_epoch) || true
+    if [ "$archived" != "$SOURCE_DATE_EPOCH" ]; then
+        echo "FAIL: the unpacked source archive's time is '$archived', the first build's $SOURCE_DATE_EPOCH ($outside)" >&2
+        exit 1
+    fi
+else
+    # The tree as it is, without the folders .gitignore names.
+    mkdir "$copy"
+    tar -c -C "$root" --anchored --exclude='./build*' --exclude=./tour --exclude=./dist \
+        --no-anchored --exclude=node_modules . | tar -x -C "$copy"
+fi
 
 # The second build: its own folders, its own umask and time zone.
 (umask 027
@@ -76,8 +95,8 @@ if [ -n "$web" ]; then
     cp "$copy/build-web/orrery.html" "$work/unpacked/"
 fi
 
-# What the packages install, the programs included, names neither build folder (both lie in ROOT).
-found=$(grep -rlaF "$root" "$work/unpacked" || true)
+# What the packages install, the programs included, names neither build folder.
+found=$(grep -rlaF -e "$root" -e "$outside" "$work/unpacked" || true)
 [ -z "$found" ] || fail "these packaged files name a build folder:"$'\n'"$found"
-[ $failures -eq 0 ] && rm -rf "$work"
+[ $failures -eq 0 ] && rm -rf "$work" "$outside"
 exit $((failures > 0))

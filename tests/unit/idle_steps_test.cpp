@@ -120,6 +120,16 @@ TEST(FrameClock, NextStepWaitsOneRefreshAfterTheLastBegan) {
     EXPECT_EQ(clock.UntilNextStep(), milliseconds(0));
     clock.StepBegins();
     EXPECT_EQ(clock.UntilNextStep(), milliseconds(16)) << "no catching up on missed steps";
+
+    // Where steps begin only at refreshes, the next is due a period after the last was due...
+    FrameClock atRefreshes(milliseconds(16), FakeClock, StepTiming::kFromDue);
+    atRefreshes.StepBegins();
+    fakeNow += milliseconds(20);
+    atRefreshes.StepBegins();
+    EXPECT_EQ(atRefreshes.UntilNextStep(), milliseconds(12));
+    fakeNow += milliseconds(40);  // ...unless the step came more than a period late
+    atRefreshes.StepBegins();
+    EXPECT_EQ(atRefreshes.UntilNextStep(), milliseconds(16)) << "missed steps made up";
 }
 
 TEST(FrameClock, SixtyStepsASecondOnAFastDisplayOnePerRefreshOnASlowOne) {

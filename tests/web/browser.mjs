@@ -46,9 +46,26 @@ function countFrames() {
   };
 }
 
+// A display at `hz` in place of the browser's, for `ticks` frames: time stamps 1000 / hz ms apart,
+// given as fast as the page takes them, so the count holds however busy the machine is. The
+// frames drawn so far are noted at each.
+export function paceFrames(hz, ticks) {
+  const [channel, waiting, paced] = [new MessageChannel(), [], (window.orreryPaced = [])];
+  let [stamp, pending] = [0, false];
+  const tick = () => { pending = paced.length < ticks; if (pending) channel.port2.postMessage(0); };
+  channel.port1.onmessage = () => {
+    stamp = stamp ? stamp + 1000 / hz : performance.now();
+    waiting.splice(0).forEach((callback) => callback(stamp));
+    paced.push(window.orreryFrames);
+    if (waiting.length) tick(); else pending = false;
+  };
+  window.requestAnimationFrame = (callback) => { if (waiting.push(callback) && !pending) tick(); };
+}
+
 // Opens the page from disk in a viewport that holds the whole canvas and its console, and waits
-// for the first frame. Collects what the page logs and every request it makes.
-export async function openPage(browser, viewport = { width: 1024, height: 1150 }) {
+// for the first frame. Collects what the page logs and every request it makes. Each of `scripts`,
+// [function, ...arguments], runs before the program, after the frame counter.
+export async function openPage(browser, viewport = { width: 1024, height: 1150 }, ...scripts) {
   const page = await browser.newPage();
   const seen = { console: [], requests: [] };
   page.on('console', (message) => seen.console.push(`${message.type()}: ${message.text()}`));
@@ -56,6 +73,7 @@ export async function openPage(browser, viewport = { width: 1024, height: 1150 }
   page.on('request', (request) => seen.requests.push(request.url()));
   await page.setViewport(viewport);
   await page.evaluateOnNewDocument(countFrames);
+  for (const [script, ...args] of scripts) await page.evaluateOnNewDocument(script, ...args);
   await page.goto(`file://${PAGE}`);
   await page.waitForFunction(() => window.orreryFrames > 0);
   return { page, seen };

@@ -65,6 +65,9 @@ void CancelFrameCall() {
     glutIdleFunc(nullptr);
 }
 
+// The idle loop waits out each call's time to the millisecond and sleeps the rest.
+bool FrameCallsAtRefreshesOnly() { return false; }
+
 // GLUT itself reports size changes to the reshape callback.
 void WatchWindow(VisibilityChange shownOrHidden) {
     visibilityChanged = shownOrHidden;

@@ -52,3 +52,5 @@ void CallForNextFrame(Clock::time_point due, FrameCall call) {
 }
 
 void CancelFrameCall() { pending.call = nullptr; }
+
+bool FrameCallsAtRefreshesOnly() { return true; }

@@ -7,11 +7,29 @@
 
 #include "platform/window_system.h"
 
+extern "C" {
+void WebTouchListen();         // web_touch.js
+void WebRebuildGlEmulation();  // web_canvas.js
+}
+
 namespace {
 
 constexpr const char* kCanvas = "#canvas";
 
 VisibilityChange visibilityChanged = nullptr;
+
+// Nothing is drawn while the page is hidden or the canvas has lost its WebGL context.
+struct Unseen {
+    bool pageHidden = false;
+    bool contextLost = false;
+};
+Unseen unseen;
+
+void ReportUnseen(Unseen now) {
+    const bool was = unseen.pageHidden || unseen.contextLost;
+    unseen = now;
+    if (was != (now.pageHidden || now.contextLost)) visibilityChanged(!was);
+}
 
 // Whether the browser can give a WebGL context at all; the probe's context is given back at once.
 EM_JS(int, WebGlOffered, (), {
@@ -44,6 +62,21 @@ void MatchBufferToCanvas() {
         glutReshapeWindow(width, height);  // calls the reshape callback
 }
 
+// Calls WebPixelRatioChanged whenever devicePixelRatio changes, as it does with no resize when the
+// window moves to a screen of another density or the page is zoomed. A resolution query matches
+// one ratio only, so each change watches again from the new ratio.
+EM_JS(void, WatchPixelRatio, (), {
+    var watch = function() {
+        var query = matchMedia('(resolution: ' + devicePixelRatio + 'dppx)');
+        query.onchange = function() {
+            query.onchange = null;
+            _WebPixelRatioChanged();
+            watch();
+        };
+    };
+    watch();
+});
+
 EM_BOOL PageResized(int /*type*/, const EmscriptenUiEvent* /*event*/, void* /*data*/) {
     MatchBufferToCanvas();
     return EM_FALSE;
@@ -51,11 +84,26 @@ EM_BOOL PageResized(int /*type*/, const EmscriptenUiEvent* /*event*/, void* /*da
 
 EM_BOOL VisibilityChanged(int /*type*/, const EmscriptenVisibilityChangeEvent* event,
                           void* /*data*/) {
-    visibilityChanged(event->hidden != 0);
+    ReportUnseen({event->hidden != 0, unseen.contextLost});
+    return EM_FALSE;
+}
+
+// A lost context (a GPU reset, a phone reclaiming memory) comes back only for a page that says,
+// by cancelling the event, that it will draw again.
+EM_BOOL ContextLost(int /*type*/, const void* /*reserved*/, void* /*data*/) {
+    ReportUnseen({unseen.pageHidden, true});
+    return EM_TRUE;
+}
+
+EM_BOOL ContextRestored(int /*type*/, const void* /*reserved*/, void* /*data*/) {
+    WebRebuildGlEmulation();
+    ReportUnseen({unseen.pageHidden, false});  // shown again, the window asks for a frame
     return EM_FALSE;
 }
 
 }  // namespace
+
+extern "C" EMSCRIPTEN_KEEPALIVE void WebPixelRatioChanged() { MatchBufferToCanvas(); }
 
 // Emscripten's glutInit reads no options, and a page has no command line to give it any.
 GlutOptionsHelp WindowSystemOptionsHelp() { return {"", ""}; }
@@ -74,8 +122,9 @@ int FirstWindowSidePx(int /*argc*/, char** /*argv*/, int sidePx) {
     return CanvasBufferSize(width, height) ? width : sidePx;
 }
 
-// Emscripten's glutInit reads nothing of the environment.
-void PrepareGlutEnvironment() {}
+// Emscripten's glutInit reads nothing of the environment; the touch listeners go in first, so
+// that they can hold a finger's moves back from GLUT while the press may still become a long one.
+void PrepareGlutEnvironment() { WebTouchListen(); }
 
 void SetWindowTitle(const char* title) { emscripten_set_window_title(title); }
 
@@ -89,4 +138,7 @@ void WatchWindow(VisibilityChange shownOrHidden) {
     visibilityChanged = shownOrHidden;
     emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, VisibilityChanged);
     emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, PageResized);
+    WatchPixelRatio();
+    emscripten_set_webglcontextlost_callback(kCanvas, nullptr, EM_FALSE, ContextLost);
+    emscripten_set_webglcontextrestored_callback(kCanvas, nullptr, EM_FALSE, ContextRestored);
 }

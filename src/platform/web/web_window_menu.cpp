@@ -20,6 +20,8 @@ void WebMenuSetOpen(int open);
 void WebMenuViewport(int* size);
 void WebMenuCanvasToClient(int x, int y, int* point);
 void WebMenuDestroy();
+// web_canvas.js
+void WebCanvasShowsCloseUp(const char* label);
 }
 
 namespace {
@@ -96,13 +98,22 @@ void Close() {
     WebMenuSetOpen(0);
 }
 
+// Hands the choice on, and names the canvas after what it shows from now on.
+void Choose(int value) {
+    web.choose(value);
+    for (const MenuEntry& entry : *web.menu) {
+        for (const MenuEntry& body : entry.submenu)
+            if (body.value == value) WebCanvasShowsCloseUp(body.label.c_str());
+    }
+}
+
 void Settle(const MenuStep& step) {
     if (step.outcome == MenuOutcome::kStay) {
         ShowSession();
         return;
     }
     Close();
-    if (step.outcome == MenuOutcome::kChoose) web.choose(step.value);
+    if (step.outcome == MenuOutcome::kChoose) Choose(step.value);
 }
 
 // Opens the main menu with its corner at client point (x, y): for a press there, or `byKey`.
@@ -146,6 +157,12 @@ extern "C" EMSCRIPTEN_KEEPALIVE void WebMenuPointer(int kind, int button, int x,
 // A key while the menu is open, numbered as MenuKey.
 extern "C" EMSCRIPTEN_KEEPALIVE void WebMenuKey(int key) {
     if (web.open) Settle(PressMenuKey(web.session, static_cast<MenuKey>(key)));
+}
+
+// A finger held still at (x, y) in client coordinates opens the menu there, as a pressed button
+// that is still held (web_touch.js).
+extern "C" EMSCRIPTEN_KEEPALIVE void WebMenuHeld(int x, int y) {
+    if (!web.open && web.menu != nullptr) Open(x, y, false);
 }
 
 // The page is in the label's language, so the browser already picks a font that has its script.
