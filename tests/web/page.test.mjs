@@ -13,6 +13,7 @@ const SIZE_LINE = 'ChangeSize call, nRange=50.000000';
 const SUN = [230, 50, 0];  // the overview Sun, and the grid in its colour
 const EARTH = [60, 90, 250];
 const AXIS = [0, 255, 0];
+const HOLD_MS = 500;  // the page's long press
 
 // Each probe that fails, with what it expected and what it saw.
 function failures(probes) {
@@ -184,9 +185,18 @@ for (const engine of ENGINE_NAMES) {
         return [1, 2, 3].filter((i) => shows(picture, picture.width / 2, (i * picture.height) / 8, SUN)).length;
       };
       assert.equal(await onCentreLine(), 3, 'grid probes on the centre line from above');
-      await page.touchscreen.touchStart(100, 150);
-      for (let step = 1; step <= 10; step++) await page.touchscreen.touchMove(100 + 10 * step, 150 + 10 * step);
-      await page.touchscreen.touchEnd();
+      // A drag whose first move comes half a second after its touch is a long press, as the page
+      // rightly takes it: on a loaded machine that drag is made again.
+      for (let started = 0, tries = 0; tries < 5; tries++) {
+        started = Date.now();
+        await page.touchscreen.touchStart(100, 150);
+        await page.touchscreen.touchMove(110, 160);
+        const moveMs = Date.now() - started;
+        for (let step = 2; step <= 10; step++) await page.touchscreen.touchMove(100 + 10 * step, 150 + 10 * step);
+        await page.touchscreen.touchEnd();
+        if (moveMs < HOLD_MS) break;
+        if (await menusShown(page)) await page.keyboard.press('Escape');
+      }
       assert.ok(await onCentreLine() <= 1, 'grid probes on the centre line after the drag');
       const lines = await consoleText(page);  // with a size line for each screenshot in this emulation
       await page.touchscreen.touchStart(200, 100);
@@ -237,8 +247,7 @@ for (const engine of ENGINE_NAMES) {
       const before = await canvasShot(page);
       await other.bringToFront();
       shownMs = Date.now() - shownMs;
-      await sleep(200);
-      assert.equal(await page.evaluate(() => document.visibilityState), 'hidden');
+      await page.waitForFunction(() => document.visibilityState === 'hidden', { polling: 50 });
       const framesHidden = await framesDrawn(page);
       await sleep(2000);
       assert.equal(await framesDrawn(page) - framesHidden, 0, 'frames drawn while hidden');
@@ -246,13 +255,15 @@ for (const engine of ENGINE_NAMES) {
       await page.bringToFront();
       const shown = neptuneAngle(await canvasPicture(page));
       shownMs += Date.now() - shownAgain;
-      await sleep(1000);
-      const later = neptuneAngle(await canvasPicture(page));
+      // Going on: 3° are 30 steps, half a second at full rate, waited for as long as they take.
+      let later = shown;
+      for (const deadline = Date.now() + 20000; later - shown <= 3 && Date.now() < deadline;)
+        later = neptuneAngle(await sleep(200).then(() => canvasPicture(page)));
       const stepsAcross = (shown - neptuneAngle(decode(before))) / 0.1;
       const stepsShown = Math.ceil((shownMs * 60) / 1000) + 2;
       assert.ok(stepsAcross <= stepsShown,
                 `${stepsAcross.toFixed(1)} steps across the hidden time, ${stepsShown} in the ${shownMs} ms shown`);
-      assert.ok(later - shown > 3, `Neptune turned ${(later - shown).toFixed(2)}° in the second after`);
+      assert.ok(later - shown > 3, `Neptune turned ${(later - shown).toFixed(2)}° in the 20 s after`);
       await other.close();
       await page.close();
     });
