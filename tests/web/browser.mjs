@@ -80,6 +80,17 @@ export async function openPage(browser, viewport = { width: 1024, height: 1150 }
 }
 
 export const framesDrawn = (page) => page.evaluate(() => window.orreryFrames);
+// Waits until `count` more frames have been drawn, so that a picture shows what came before.
+export async function freshFrames(page, count = 2) {
+  const from = await framesDrawn(page);
+  await page.waitForFunction((n) => window.orreryFrames >= n, { polling: 50, timeout: 20000 }, from + count);
+}
+// Reads `read()` until `done` holds for its value or `ms` have passed; gives the last value.
+export async function readUntil(read, done, ms = 20000) {
+  let value = await read();
+  for (const end = Date.now() + ms; !done(value) && Date.now() < end;) value = await sleep(100).then(read);
+  return value;
+}
 export const consoleText = (page) => page.evaluate(() => document.getElementById('console').textContent);
 
 // Waits until the console panel reads `text`, or says what it read instead.

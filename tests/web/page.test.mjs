@@ -5,8 +5,8 @@ import { after, before, describe, test } from 'node:test';
 import { dirname, join } from 'node:path';
 
 import {
-  ENGINE_NAMES, PAGE, SIDE_PX, canvasPicture, canvasShot, changedPixels, decode, consoleText, framesDrawn, itemCentre,
-  launch, menusShown, near, openPage, paceFrames, shows, sleep, toPixel, waitForConsole,
+  ENGINE_NAMES, PAGE, SIDE_PX, canvasPicture, canvasShot, changedPixels, decode, consoleText, framesDrawn, freshFrames, itemCentre,
+  launch, menusShown, near, openPage, paceFrames, readUntil, shows, sleep, toPixel, waitForConsole,
 } from './browser.mjs';
 
 const SIZE_LINE = 'ChangeSize call, nRange=50.000000';
@@ -116,11 +116,10 @@ for (const engine of ENGINE_NAMES) {
       const { page } = await openPage(browser);
       const first = await canvasPicture(page);
       assert.deepEqual(failures([probe(first, 'Sun', 500, 500, SUN)]), []);
-      await sleep(500);
-      const moved = changedPixels(first, await canvasPicture(page));
-      assert.ok(moved > 500, `pixels changed in half a second: ${moved}`);
+      const moved = await readUntil(async () => changedPixels(first, await canvasPicture(page)), (n) => n > 500);
+      assert.ok(moved > 500, `pixels changed as the planets move: ${moved}`);
       await page.keyboard.press('a');
-      await sleep(100);
+      await freshFrames(page);
       const missed = gridFromAbove(await canvasPicture(page));
       assert.ok(missed.length <= 4, `grid probes missed:\n${missed.join('\n')}`);
       await page.close();
@@ -138,7 +137,7 @@ for (const engine of ENGINE_NAMES) {
       await waitForConsole(page, `${SIZE_LINE}5 select \n`);
       assert.equal(await named(), 'img: 지구 가까이 보기: 자전축을 따라 도는 지구');
       assert.equal(await menusShown(page), 0, 'menus shown after the choice');
-      await sleep(200);
+      await freshFrames(page);
       assert.deepEqual(earthCloseUp(await canvasPicture(page)), []);
 
       await page.mouse.move(500, 200);
@@ -181,7 +180,7 @@ for (const engine of ENGINE_NAMES) {
       assert.equal(await page.$eval('#canvas', (c) => getComputedStyle(c).touchAction), 'none', 'touch-action');
       await page.keyboard.press('a');  // from above, a grid line runs down the canvas's middle
       const onCentreLine = async () => {
-        const picture = await sleep(100).then(() => canvasPicture(page));
+        const picture = await freshFrames(page).then(() => canvasPicture(page));
         return [1, 2, 3].filter((i) => shows(picture, picture.width / 2, (i * picture.height) / 8, SUN)).length;
       };
       assert.equal(await onCentreLine(), 3, 'grid probes on the centre line from above');
@@ -240,7 +239,7 @@ for (const engine of ENGINE_NAMES) {
       const other = await browser.newPage();
       await page.bringToFront();
       await page.keyboard.press('a');
-      await sleep(200);
+      await freshFrames(page);
       // Neptune turns 0.1° a step. Across the hidden time it may turn only by the steps of the
       // moments the page was still or again shown, at most one a 60th of a second.
       let shownMs = Date.now();
@@ -256,9 +255,7 @@ for (const engine of ENGINE_NAMES) {
       const shown = neptuneAngle(await canvasPicture(page));
       shownMs += Date.now() - shownAgain;
       // Going on: 3° are 30 steps, half a second at full rate, waited for as long as they take.
-      let later = shown;
-      for (const deadline = Date.now() + 20000; later - shown <= 3 && Date.now() < deadline;)
-        later = neptuneAngle(await sleep(200).then(() => canvasPicture(page)));
+      const later = await readUntil(async () => neptuneAngle(await canvasPicture(page)), (angle) => angle - shown > 3);
       const stepsAcross = (shown - neptuneAngle(decode(before))) / 0.1;
       const stepsShown = Math.ceil((shownMs * 60) / 1000) + 2;
       assert.ok(stepsAcross <= stepsShown,
