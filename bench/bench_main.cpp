@@ -51,9 +51,9 @@ std::unique_ptr<XvfbServer> EnsureDisplay() {
 
 std::vector<FrameScenario> Scenarios() {
     SceneState above = InitialSceneState();
-    PressKey(above, 'a');
+    KeyDownOn(above, 'a');
     SceneState earth = InitialSceneState();
-    ChooseBody(earth, kEarthMenuValue);
+    SelectBodyOn(earth, kEarthMenuValue);
     return {{"empty frame (clear + swap)", InitialSceneState(), true},
             {"overview, start-up state", InitialSceneState(), false},
             {"overview from above (key a)", above, false},

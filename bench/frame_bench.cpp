@@ -53,9 +53,9 @@ double CpuSecondsPerFrame(const FrameScenario& scenario, int frames) {
 void RunCycles(int count) {
     for (int i = 0; i < count; ++i) {
         if (scene.viewMode == kOverviewMode) {
-            StepOrbits(scene);
+            AdvanceOrbitsOn(scene);
         } else {
-            StepSpin(scene);
+            AdvanceSpinOn(scene);
         }
         DrawFrame();
         glFinish();

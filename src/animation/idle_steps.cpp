@@ -3,7 +3,7 @@
 
 #include <GL/freeglut_std.h>
 
-void StepOrbits(SceneState& state) {
+void AdvanceOrbitsOn(SceneState& state) {
     for (int i = 0; i < kPlanetCount; ++i) {
         state.orbitAngle[static_cast<std::size_t>(i)] += Planet(i).orbitStep;
     }
@@ -16,18 +16,18 @@ void StepOrbits(SceneState& state) {
     }
 }
 
-void StepSpin(SceneState& state) {
+void AdvanceSpinOn(SceneState& state) {
     // Wrapping keeps the float precise enough for the step to keep adding; the turn is the same.
     state.spinAngle += state.spinStep;
     if (state.spinAngle >= 360.0f) state.spinAngle -= 360.0f;
 }
 
 void AdvanceOrbits() {
-    StepOrbits(scene);
+    AdvanceOrbitsOn(scene);
     glutPostRedisplay();
 }
 
 void AdvanceSpin() {
-    StepSpin(scene);
+    AdvanceSpinOn(scene);
     glutPostRedisplay();
 }

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/version.h"
+#include "platform/window_system.h"
 
 namespace {
 
@@ -24,21 +25,13 @@ constexpr GlutOption kGlutOptions[] = {
 constexpr int kExitMisuse = 2;
 constexpr const char* kDigits = "0123456789";
 
-constexpr const char* kUsage =
-    R"(Usage: orrery [-display DISPLAY] [-geometry WxH+X+Y] [other GLUT options]
+constexpr const char* kUsage = R"(Usage: orrery%s
        orrery --help | --version
 Shows the Sun and nine planets turning in one OpenGL window.
 
   --help              print this help and exit
   --version           print the version and exit
-  -display DISPLAY    open the window on this X display (default: $DISPLAY)
-  -geometry WxH+X+Y   window size (1 to 16384 each) and position
-                      (default: 1000x1000, or the largest square the screen holds)
-  -iconic             start iconified
-  -direct, -indirect  insist on a direct or an indirect OpenGL context
-  -sync               make X calls synchronous (for debugging)
-  -gldebug            report OpenGL errors on stderr
-)";
+%s)";
 
 constexpr const char* kControls = R"(
 Controls:
@@ -50,6 +43,11 @@ Controls:
   left-button drag    turn the overview 4 degrees per pointer motion
 Close the window to quit.
 )";
+
+void PrintUsage(std::FILE* stream) {
+    const GlutOptionsHelp help = WindowSystemOptionsHelp();
+    std::fprintf(stream, kUsage, help.synopsis, help.options);
+}
 
 const GlutOption* FindGlutOption(const char* argument) {
     for (const GlutOption& option : kGlutOptions) {
@@ -139,12 +137,16 @@ CommandLineReading ReadCommandLine(int argc, char** argv) {
 std::optional<int> AnswerCommandLine(const CommandLineReading& reading) {
     switch (reading.request) {
     case CommandLineRequest::OpenWindow: return std::nullopt;
-    case CommandLineRequest::Help: std::printf("%s%s", kUsage, kControls); return EXIT_SUCCESS;
+    case CommandLineRequest::Help:
+        PrintUsage(stdout);
+        std::fputs(kControls, stdout);
+        return EXIT_SUCCESS;
     case CommandLineRequest::Version:
         std::printf("orrery %s\n", kOrreryVersion);
         return EXIT_SUCCESS;
     case CommandLineRequest::Misuse:
-        std::fprintf(stderr, "%s\n%s", reading.problem.c_str(), kUsage);
+        std::fprintf(stderr, "%s\n", reading.problem.c_str());
+        PrintUsage(stderr);
         return kExitMisuse;
     }
     return std::nullopt;

@@ -20,7 +20,7 @@ Menu BodyEntries() {
 
 }  // namespace
 
-void ChooseBody(SceneState& state, int value) {
+void SelectBodyOn(SceneState& state, int value) {
     state.viewMode = value;
     std::printf("%d select \n", value);
     std::fflush(stdout);
@@ -39,7 +39,7 @@ const Menu& BodyMenu() {
 void BuildMenus() { CreateWindowMenu(BodyMenu(), kLabelLanguage, SelectBody); }
 
 void SelectBody(int value) {
-    ChooseBody(scene, value);
+    SelectBodyOn(scene, value);
     glutPostRedisplay();
 }
 

@@ -1,11 +1,11 @@
 // The right-button menu that switches to one body's close-up.
 #pragma once
 
-#include "input/menu_model.h"
+#include "menu/menu_model.h"
 #include "scene/scene_state.h"
 
 // Switches `state` to the close-up of menu value `value` and writes "<value> select \n".
-void ChooseBody(SceneState& state, int value);
+void SelectBodyOn(SceneState& state, int value);
 
 // The menu as data: one entry, "행성하나씩 보기 ", whose submenu lists the catalogue's bodies.
 const Menu& BodyMenu();

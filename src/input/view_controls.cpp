@@ -36,7 +36,7 @@ float StepTowards(float angle, float from, float to) {
 
 }  // namespace
 
-void PressKey(SceneState& state, unsigned char key) {
+void KeyDownOn(SceneState& state, unsigned char key) {
     for (const Preset& preset : kPresets) {
         if (preset.key != key) continue;
         state.pitch = preset.pitch;
@@ -44,7 +44,7 @@ void PressKey(SceneState& state, unsigned char key) {
     }
 }
 
-void PressSpecialKey(SceneState& state, int key) {
+void SpecialKeyDownOn(SceneState& state, int key) {
     switch (key) {
     case GLUT_KEY_UP: state.pitch -= kArrowStep; break;
     case GLUT_KEY_DOWN: state.pitch += kArrowStep; break;
@@ -56,7 +56,7 @@ void PressSpecialKey(SceneState& state, int key) {
     state.yaw = WrapArrowAngle(state.yaw);
 }
 
-void PressMouseButton(SceneState& state, int button, int buttonState, int x, int y) {
+void MouseButtonOn(SceneState& state, int button, int buttonState, int x, int y) {
     const bool leftPressed = button == GLUT_LEFT_BUTTON && buttonState == GLUT_DOWN;
     state.dragging = leftPressed ? 1 : 0;
     if (!leftPressed) return;
@@ -64,7 +64,7 @@ void PressMouseButton(SceneState& state, int button, int buttonState, int x, int
     state.lastMouseY = static_cast<float>(y);
 }
 
-void DragMouse(SceneState& state, int x, int y) {
+void MouseDragOn(SceneState& state, int x, int y) {
     if (state.dragging != 1) return;
     const auto fx = static_cast<float>(x);
     const auto fy = static_cast<float>(y);
@@ -75,7 +75,7 @@ void DragMouse(SceneState& state, int x, int y) {
 }
 
 void KeyDown(unsigned char key, int /*x*/, int /*y*/) {
-    PressKey(scene, key);
+    KeyDownOn(scene, key);
     glutPostRedisplay();
 }
 
@@ -85,7 +85,7 @@ void SpecialKeyDown(int key, int /*x*/, int /*y*/) {
         OpenBodyMenuByKey();
         return;
     }
-    PressSpecialKey(scene, key);
+    SpecialKeyDownOn(scene, key);
     glutPostRedisplay();
 }
 
@@ -94,10 +94,10 @@ void MouseButton(int button, int state, int x, int y) {
         BodyMenuButton(state, x, y);
         return;
     }
-    PressMouseButton(scene, button, state, x, y);
+    MouseButtonOn(scene, button, state, x, y);
 }
 
 void MouseDrag(int x, int y) {
-    DragMouse(scene, x, y);
+    MouseDragOn(scene, x, y);
     glutPostRedisplay();
 }

@@ -2,7 +2,7 @@
 // system.
 #pragma once
 
-#include "input/menu_model.h"
+#include "menu/menu_model.h"
 
 // What the window manager's frame adds on each side of a window, in pixels.
 struct FrameExtents {

@@ -4,13 +4,21 @@
 
 #include <chrono>
 
-#include "input/menu_model.h"
+#include "menu/menu_model.h"
 
 // Why no window can be opened, as one line for stderr, or null when one can. Asked before
 // glutInit, which would otherwise end the process with a message that names nothing. When one
 // can, whatever the window system refuses later also ends the process with one line saying what
 // failed, and exit status 1, rather than with the system's raw report.
 const char* NoWindowSystemReason(int argc, char** argv);
+
+// What --help says of the GLUT options this system's GLUT acts on: the usage line's part, and
+// one line for each option, each ending in a line end. Empty where the system takes none.
+struct GlutOptionsHelp {
+    const char* synopsis;
+    const char* options;
+};
+GlutOptionsHelp WindowSystemOptionsHelp();
 
 // The side in pixels of the first window, a square: `sidePx` as the system scales a program's
 // window, but never larger than the work area of the monitor it opens on holds, frame included.

@@ -49,13 +49,13 @@ void DrawCloseUpBody(int menuValue) {
     glPopMatrix();
 }
 
-void DrawCloseUp(int menuValue) {
-    if (menuValue == Sun().menuValue) LookAtSunFromBehind();
+void DrawCloseUp(const SceneState& state) {
+    if (state.viewMode == Sun().menuValue) LookAtSunFromBehind();
     glPushMatrix();
     {
-        glRotatef(scene.tiltAngle, 0.0f, 0.0f, 1.0f);
-        glRotatef(scene.spinAngle, 0.0f, 1.0f, 0.0f);
-        DrawCloseUpBody(menuValue);
+        glRotatef(state.tiltAngle, 0.0f, 0.0f, 1.0f);
+        glRotatef(state.spinAngle, 0.0f, 1.0f, 0.0f);
+        DrawCloseUpBody(state.viewMode);
         DrawSpinAxis();
         RegisterIdleStep(AdvanceSpin);
     }

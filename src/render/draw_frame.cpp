@@ -8,17 +8,17 @@
 #include "render/overview.h"
 #include "scene/scene_state.h"
 
-void DrawScene() {
+void DrawFrameOn(const SceneState& state) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    if (scene.viewMode == kOverviewMode) {
-        DrawOverview();
-    } else if (FindBody(scene.viewMode) != nullptr) {
-        DrawCloseUp(scene.viewMode);
+    if (state.viewMode == kOverviewMode) {
+        DrawOverview(state);
+    } else if (FindBody(state.viewMode) != nullptr) {
+        DrawCloseUp(state);
     }
 }
 
 void DrawFrame() {
     if (WindowHidden()) return;  // shown again, the window asks for a frame
-    DrawScene();
+    DrawFrameOn(scene);
     glutSwapBuffers();
 }

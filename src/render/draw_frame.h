@@ -1,7 +1,9 @@
 // The display callback: clear, draw the view that viewMode selects, swap.
 #pragma once
 
-// Clears and draws the current view into the back buffer, without swapping.
-void DrawScene();
+#include "scene/scene_state.h"
+
+// Clears and draws the view of `state` into the back buffer, without swapping.
+void DrawFrameOn(const SceneState& state);
 
 void DrawFrame();

@@ -35,11 +35,11 @@ void DrawFloorGrid() {
     }
 }
 
-void DrawPlanets() {
+void DrawPlanets(const SceneState& state) {
     for (int i = 0; i < kPlanetCount; ++i) {
         glPushMatrix();
         {
-            glRotatef(scene.orbitAngle[static_cast<std::size_t>(i)], 0.0f, 1.0f, 0.0f);
+            glRotatef(state.orbitAngle[static_cast<std::size_t>(i)], 0.0f, 1.0f, 0.0f);
             DrawOrbitBody(i);
         }
         glPopMatrix();
@@ -59,15 +59,15 @@ void DrawOrbitBody(int planetIndex) {
     glPopMatrix();
 }
 
-void DrawOverview() {
+void DrawOverview(const SceneState& state) {
     DrawStarField(ClockSeed());  // outside the rotation: the stars stay put
     glPushMatrix();
     {
-        glRotatef(scene.pitch, 1.0f, 0.0f, 0.0f);
-        glRotatef(scene.yaw, 0.0f, 1.0f, 0.0f);
+        glRotatef(state.pitch, 1.0f, 0.0f, 0.0f);
+        glRotatef(state.yaw, 0.0f, 1.0f, 0.0f);
         DrawSun();
         DrawFloorGrid();
-        DrawPlanets();
+        DrawPlanets(state);
         RegisterIdleStep(AdvanceOrbits);
     }
     glPopMatrix();

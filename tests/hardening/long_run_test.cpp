@@ -19,7 +19,7 @@ TEST(LongRun, EveryBodysSpinAdvancesByItsStepWithinAFullTurn) {
         long outsideTurn = 0, wrongAdvance = 0;
         for (long step = 0; step < kSpinSteps; ++step) {
             const float before = state.spinAngle;
-            StepSpin(state);
+            AdvanceSpinOn(state);
             const float advance =
                 state.spinAngle - before + (state.spinAngle < before ? 360.0f : 0);
             outsideTurn += state.spinAngle < 0.0f || state.spinAngle >= 360.0f;
@@ -35,7 +35,7 @@ TEST(LongRun, OrbitsWrapOnePlanetPerStepAndStayBelowThreeStepsPastAFullTurn) {
     auto expected = state.orbitAngle;
     long firstMismatch = -1, outOfBounds = 0;
     for (long step = 1; step <= kOrbitSteps; ++step) {
-        StepOrbits(state);
+        AdvanceOrbitsOn(state);
         model::Orbits(expected);
         if (firstMismatch < 0 && state.orbitAngle != expected) firstMismatch = step;
         for (std::size_t i = 0; i < expected.size(); ++i) {

@@ -39,8 +39,8 @@ TEST(Memory, StaysFlatOverTenThousandFrames) {
     long afterWarmUp = 0;
     for (int frame = 1; frame <= kFrames; ++frame) {
         scene.viewMode = 1 + frame % 11;  // the overview and every close-up in turn
-        StepOrbits(scene);
-        StepSpin(scene);
+        AdvanceOrbitsOn(scene);
+        AdvanceSpinOn(scene);
         DrawFrame();
         if (frame == kWarmUpFrames) afterWarmUp = UsedBytes();
     }

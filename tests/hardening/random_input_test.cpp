@@ -71,7 +71,7 @@ struct Driver {
         } else if (kind < 30) {
             const int special = SpecialKey();
             // F10's callback asks for the modifiers, which GLUT has only in its own dispatch.
-            special == GLUT_KEY_F10 ? PressSpecialKey(scene, special)
+            special == GLUT_KEY_F10 ? SpecialKeyDownOn(scene, special)
                                     : SpecialKeyDown(special, x, y);
             model::Special(model, special);
         } else if (kind < 42) {

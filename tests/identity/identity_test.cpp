@@ -105,7 +105,7 @@ std::string Pixel(const std::vector<unsigned char>& rgb, std::size_t i) {
 std::string CompareWithReference() {
     GLfloat start[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, start);
-    DrawScene();
+    DrawFrameOn(scene);
     const std::vector<unsigned char> observed = BackBuffer();
     glLoadMatrixf(start);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -145,10 +145,10 @@ constexpr Frame kFrames[] = {
 // clang-format on
 
 void Apply(const Frame& frame, SceneState& state) {
-    if (frame.key != 0) PressKey(state, frame.key);
-    if (frame.menuValue != 0) ChooseBody(state, frame.menuValue);
+    if (frame.key != 0) KeyDownOn(state, frame.key);
+    if (frame.menuValue != 0) SelectBodyOn(state, frame.menuValue);
     for (int i = 0; i < frame.steps; ++i)
-        state.viewMode == kOverviewMode ? StepOrbits(state) : StepSpin(state);
+        state.viewMode == kOverviewMode ? AdvanceOrbitsOn(state) : AdvanceSpinOn(state);
 }
 
 void OpenWindow() {

@@ -79,7 +79,7 @@ TEST_F(RenderTest, SunAndPlanetsAreDiscsWhereTheirOrbitsAndTheViewPutThem) {
 }
 
 TEST_F(RenderTest, GridFromAboveFillsTheViewInTheSunsColour) {
-    PressKey(scene, 'a');
+    KeyDownOn(scene, 'a');
     const Frame frame = Draw();
     const int last = kGlWindowPx - 1;
     for (int along = 50; along < kGlWindowPx; along += 100) {
@@ -103,7 +103,7 @@ TEST_F(RenderTest, GridFromAboveFillsTheViewInTheSunsColour) {
 }
 
 TEST_F(RenderTest, GridEdgeOnIsOneLineBelowTheSun) {
-    PressKey(scene, 's');
+    KeyDownOn(scene, 's');
     const Frame frame = Draw();
     const int lineY = ToWindow({0, -10}).y, sceneBandPx = 65;  // Sun and planets around row 500
     report.Expect(frame, {500, 500 + 58}, kSunColour, "the Sun's top");  // radius 6: 60 px
@@ -138,7 +138,7 @@ const SeenStar kSeenStars[] = {
 std::uint32_t starSeed = 0;
 
 TEST_F(RenderTest, StarsShowWhereTheirSeedPutsThemInTheirColoursAndNothingElseDoes) {
-    PressKey(scene, 's');  // the scene edge-on leaves most of the view to the stars
+    KeyDownOn(scene, 's');  // the scene edge-on leaves most of the view to the stars
     const int lineY = ToWindow({0, -10}).y, sceneBandPx = 65;
     for (const std::uint32_t fieldSeed : {4u, 101u}) {
         starSeed = fieldSeed;

@@ -46,11 +46,11 @@ protected:
     }
     static void Choose(int menuValue) {
         testing::internal::CaptureStdout();
-        ChooseBody(scene, menuValue);
+        SelectBodyOn(scene, menuValue);
         testing::internal::GetCapturedStdout();
     }
     Frame Draw() {
-        DrawScene();
+        DrawFrameOn(scene);
         report.Check(glGetError() == GL_NO_ERROR, "GL error after a frame");
         return Frame();
     }

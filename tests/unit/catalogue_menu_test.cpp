@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "input/body_menu.h"
-#include "input/menu_model.h"
+#include "menu/menu_model.h"
 #include "platform/screen_fit.h"
 
 namespace {
@@ -58,7 +58,7 @@ TEST(BodyCatalogue, HoldsTheTablesNumbersAndFindsMenuValuesTwoToEleven) {
     for (int value : {-5, 0, 1, 12}) EXPECT_EQ(FindBody(value), nullptr) << value;
 }
 
-TEST(ChooseBody, SetsTheBodysSpinTiltAndRangeAndLogsTheValue) {
+TEST(SelectBodyOn, SetsTheBodysSpinTiltAndRangeAndLogsTheValue) {
     struct Case {
         int before, value;  // before: a body chosen first, 0 for none
         float spinStep, tilt, nRange;
@@ -75,9 +75,9 @@ TEST(ChooseBody, SetsTheBodysSpinTiltAndRangeAndLogsTheValue) {
     for (const Case& c : cases) {
         SceneState s = InitialSceneState();
         testing::internal::CaptureStdout();
-        if (c.before != 0) ChooseBody(s, c.before);
+        if (c.before != 0) SelectBodyOn(s, c.before);
         s.spinAngle = 123.5f;
-        ChooseBody(s, c.value);
+        SelectBodyOn(s, c.value);
         const std::string first = c.before != 0 ? std::to_string(c.before) + " select \n" : "";
         EXPECT_EQ(testing::internal::GetCapturedStdout(),
                   first + std::to_string(c.value) + " select \n");

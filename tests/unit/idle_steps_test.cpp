@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::size_t kMercury = 0, kVenus = 1, kEarth = 2, kMars = 3, kJupiter = 4;
 
-TEST(StepOrbits, WrapsAPlanetOnlyOnceItIsStrictlyPastAFullTurn) {
+TEST(AdvanceOrbitsOn, WrapsAPlanetOnlyOnceItIsStrictlyPastAFullTurn) {
     struct Case {
         int steps;
         std::size_t planet;
@@ -24,28 +24,28 @@ TEST(StepOrbits, WrapsAPlanetOnlyOnceItIsStrictlyPastAFullTurn) {
     };
     for (const Case& c : cases) {
         SceneState s = InitialSceneState();
-        for (int i = 0; i < c.steps; ++i) StepOrbits(s);
+        for (int i = 0; i < c.steps; ++i) AdvanceOrbitsOn(s);
         EXPECT_NEAR(s.orbitAngle[c.planet], c.angle, c.tolerance) << c.planet << " " << c.steps;
     }
 }
 
-TEST(StepOrbits, TwoPlanetsPastAFullTurnWrapOneStepApart) {
+TEST(AdvanceOrbitsOn, TwoPlanetsPastAFullTurnWrapOneStepApart) {
     SceneState s{};
     s.orbitAngle[kEarth] = s.orbitAngle[kMars] = 359.5f;  // steps 1.0 and 0.72
-    StepOrbits(s);
+    AdvanceOrbitsOn(s);
     EXPECT_FLOAT_EQ(s.orbitAngle[kEarth], 0.5f);
     EXPECT_FLOAT_EQ(s.orbitAngle[kMars], 360.22f) << "waits while an earlier planet wraps";
-    StepOrbits(s);
+    AdvanceOrbitsOn(s);
     EXPECT_FLOAT_EQ(s.orbitAngle[kEarth], 1.5f);
     EXPECT_NEAR(s.orbitAngle[kMars], 0.94f, 1e-4f);
 }
 
 // Its long runs, every body's step for ten million steps, are in tests/hardening.
-TEST(StepSpin, WrapsAtAFullTurn) {
+TEST(AdvanceSpinOn, WrapsAtAFullTurn) {
     SceneState s{};
     s.spinStep = 1.0f;
     s.spinAngle = 359.5f;
-    StepSpin(s);
+    AdvanceSpinOn(s);
     EXPECT_EQ(s.spinAngle, 0.5f);
 }
 

@@ -17,23 +17,23 @@ SceneState Play(const std::string& script) {
     int x = 100, y = 100;
     for (const char c : script) {
         switch (c) {
-        case '^': PressSpecialKey(s, GLUT_KEY_UP); break;
-        case '_': PressSpecialKey(s, GLUT_KEY_DOWN); break;
-        case '<': PressSpecialKey(s, GLUT_KEY_LEFT); break;
-        case '>': PressSpecialKey(s, GLUT_KEY_RIGHT); break;
-        case '1': PressSpecialKey(s, GLUT_KEY_F1); break;
-        case '[': PressMouseButton(s, GLUT_LEFT_BUTTON, GLUT_DOWN, x, y); break;
-        case ']': PressMouseButton(s, GLUT_LEFT_BUTTON, GLUT_UP, x, y); break;
-        case '(': PressMouseButton(s, GLUT_MIDDLE_BUTTON, GLUT_DOWN, x, y); break;
-        case ')': PressMouseButton(s, GLUT_MIDDLE_BUTTON, GLUT_UP, x, y); break;
-        case '8': DragMouse(s, x, --y); break;
-        case '2': DragMouse(s, x, ++y); break;
-        case '4': DragMouse(s, --x, y); break;
-        case '6': DragMouse(s, ++x, y); break;
-        case '9': DragMouse(s, ++x, --y); break;
-        case '5': DragMouse(s, x, y); break;
-        case '*': DragMouse(s, x += 300, y += 300); break;
-        default: PressKey(s, static_cast<unsigned char>(c));
+        case '^': SpecialKeyDownOn(s, GLUT_KEY_UP); break;
+        case '_': SpecialKeyDownOn(s, GLUT_KEY_DOWN); break;
+        case '<': SpecialKeyDownOn(s, GLUT_KEY_LEFT); break;
+        case '>': SpecialKeyDownOn(s, GLUT_KEY_RIGHT); break;
+        case '1': SpecialKeyDownOn(s, GLUT_KEY_F1); break;
+        case '[': MouseButtonOn(s, GLUT_LEFT_BUTTON, GLUT_DOWN, x, y); break;
+        case ']': MouseButtonOn(s, GLUT_LEFT_BUTTON, GLUT_UP, x, y); break;
+        case '(': MouseButtonOn(s, GLUT_MIDDLE_BUTTON, GLUT_DOWN, x, y); break;
+        case ')': MouseButtonOn(s, GLUT_MIDDLE_BUTTON, GLUT_UP, x, y); break;
+        case '8': MouseDragOn(s, x, --y); break;
+        case '2': MouseDragOn(s, x, ++y); break;
+        case '4': MouseDragOn(s, --x, y); break;
+        case '6': MouseDragOn(s, ++x, y); break;
+        case '9': MouseDragOn(s, ++x, --y); break;
+        case '5': MouseDragOn(s, x, y); break;
+        case '*': MouseDragOn(s, x += 300, y += 300); break;
+        default: KeyDownOn(s, static_cast<unsigned char>(c));
         }
     }
     return s;

@@ -4,8 +4,6 @@
 
 #include <X11/extensions/XTest.h>
 #include <fcntl.h>
-#include <signal.h>
-#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,6 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+
+#include "child_process.h"
 
 namespace {
 
@@ -22,23 +22,13 @@ int RunAndWait(const std::vector<std::string>& command, const std::string& displ
                std::string* output = nullptr) {
     // A file, not a pipe: wine's server and services, started by the command, outlive it.
     char name[] = "/tmp/orrery-stdout-XXXXXX";
-    const int file = output != nullptr ? mkstemp(name) : -1;
+    const int file = output != nullptr ? mkostemp(name, O_CLOEXEC) : -1;
     if (output != nullptr && file < 0) return -1;
     if (file >= 0) unlink(name);
-    const pid_t pid = fork();
-    if (pid < 0) return -1;
-    if (pid == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGTERM);
-        if (!display.empty()) setenv("DISPLAY", display.c_str(), 1);
-        const int out = file >= 0 ? file : open("/dev/null", O_WRONLY);
-        dup2(out, STDOUT_FILENO);
-        close(out);
-        std::vector<char*> argv;
-        for (const std::string& arg : command) argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
+    std::vector<std::string> environment;
+    if (!display.empty()) environment.push_back("DISPLAY=" + display);
+    const pid_t pid =
+        StartChild(command, environment, file >= 0 ? file : kDiscardOutput, kKeepOutput);
     int status = 0;
     const bool ended = waitpid(pid, &status, 0) == pid && WIFEXITED(status);
     if (file >= 0) {

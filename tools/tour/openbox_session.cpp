@@ -3,15 +3,13 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
-#include <fcntl.h>
 #include <signal.h>
-#include <sys/prctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <stdexcept>
 #include <thread>
+
+#include "child_process.h"
 
 namespace {
 
@@ -38,17 +36,9 @@ bool Managed(Display* display) {
 OpenboxSession::OpenboxSession(const std::string& display) {
     Display* x = XOpenDisplay(display.c_str());
     if (x == nullptr) throw std::runtime_error("cannot open display " + display);
-    pid_ = fork();
-    if (pid_ == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGTERM);
-        const int devNull = open("/dev/null", O_WRONLY);
-        dup2(devNull, STDOUT_FILENO);
-        dup2(devNull, STDERR_FILENO);  // notes about a missing Debian menu file
-        setenv("DISPLAY", display.c_str(), 1);
-        setenv("XDG_CONFIG_HOME", "/nonexistent", 1);  // the system's rc.xml, not the user's
-        execlp("openbox", "openbox", static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    // The system's rc.xml, not the user's; its stderr has notes about a missing Debian menu file.
+    pid_ = StartChild({"openbox"}, {"DISPLAY=" + display, "XDG_CONFIG_HOME=/nonexistent"},
+                      kDiscardOutput, kDiscardOutput);
     const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
     while (!Managed(x) && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -56,13 +46,9 @@ OpenboxSession::OpenboxSession(const std::string& display) {
     const bool managed = Managed(x);
     XCloseDisplay(x);
     if (!managed) {
-        kill(pid_, SIGKILL);
-        waitpid(pid_, nullptr, 0);
+        EndChild(pid_, SIGKILL);
         throw std::runtime_error("openbox did not start (is the openbox package installed?)");
     }
 }
 
-OpenboxSession::~OpenboxSession() {
-    kill(pid_, SIGTERM);
-    waitpid(pid_, nullptr, 0);
-}
+OpenboxSession::~OpenboxSession() { EndChild(pid_, SIGTERM); }

@@ -7,7 +7,6 @@
 #include <X11/keysym.h>
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,6 +16,8 @@
 #include <memory>
 #include <stdexcept>
 #include <thread>
+
+#include "child_process.h"
 
 namespace {
 
@@ -127,10 +128,7 @@ OrreryDriver::OrreryDriver(const std::string& executable, const std::string& dis
 }
 
 OrreryDriver::~OrreryDriver() {
-    if (pid_ > 0) {
-        kill(pid_, SIGTERM);
-        waitpid(pid_, nullptr, 0);
-    }
+    if (pid_ > 0) EndChild(pid_, SIGTERM);
     if (consoleFd_ >= 0) close(consoleFd_);
     if (display_ != nullptr) XCloseDisplay(display_);
 }
@@ -138,21 +136,10 @@ OrreryDriver::~OrreryDriver() {
 void OrreryDriver::StartProgram(const std::string& executable, const std::string& display,
                                 const std::vector<std::string>& args) {
     int fds[2];
-    if (pipe(fds) != 0) throw std::runtime_error("pipe failed");
-    pid_ = fork();
-    if (pid_ < 0) throw std::runtime_error("fork failed");
-    if (pid_ == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGTERM);  // never outlive a crashed test
-        dup2(fds[1], STDOUT_FILENO);
-        close(fds[0]);
-        close(fds[1]);
-        setenv("DISPLAY", display.c_str(), 1);
-        std::vector<char*> argv{const_cast<char*>(executable.c_str())};
-        for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        execv(executable.c_str(), argv.data());
-        _exit(127);
-    }
+    if (pipe2(fds, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+    std::vector<std::string> argv{executable};
+    argv.insert(argv.end(), args.begin(), args.end());
+    pid_ = StartChild(argv, {"DISPLAY=" + display}, fds[1], kKeepOutput);
     close(fds[1]);
     consoleFd_ = fds[0];
     fcntl(consoleFd_, F_SETFL, O_NONBLOCK);

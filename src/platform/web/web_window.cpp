@@ -105,6 +105,9 @@ EM_BOOL ContextRestored(int /*type*/, const void* /*reserved*/, void* /*data*/) 
 
 extern "C" EMSCRIPTEN_KEEPALIVE void WebPixelRatioChanged() { MatchBufferToCanvas(); }
 
+// Emscripten's glutInit reads no options, and a page has no command line to give it any.
+GlutOptionsHelp WindowSystemOptionsHelp() { return {"", ""}; }
+
 const char* NoWindowSystemReason(int /*argc*/, char** /*argv*/) {
     if (WebGlOffered() != 0) return nullptr;
     return "orrery: this browser gives the page no WebGL, which the viewer draws with "

@@ -11,6 +11,17 @@
 
 HWND CurrentGlutWindow() { return WindowFromDC(wglGetCurrentDC()); }
 
+// freeglut on Windows reads all of GLUT's options, and acts on these; the rest are X's.
+GlutOptionsHelp WindowSystemOptionsHelp() {
+    return {" [-geometry WxH+X+Y] [-iconic] [-gldebug]",
+            R"(  -geometry WxH+X+Y   window size (1 to 16384 each) and position
+                      (default: 1000x1000 scaled as Windows scales the monitor, or the
+                      largest square the monitor holds)
+  -iconic             start minimised
+  -gldebug            report OpenGL errors on stderr
+)"};
+}
+
 // Windows has its desktop whenever a program runs.
 const char* NoWindowSystemReason(int /*argc*/, char** /*argv*/) { return nullptr; }
 

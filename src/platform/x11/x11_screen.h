@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "input/menu_model.h"
+#include "menu/menu_model.h"
 #include "platform/screen_fit.h"
 
 // The whole screen, as the root window covers it.

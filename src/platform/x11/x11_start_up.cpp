@@ -53,6 +53,18 @@ std::pair<int, int> OpeningPoint(Display* display, const char* geometry) {
 
 }  // namespace
 
+GlutOptionsHelp WindowSystemOptionsHelp() {
+    return {" [-display DISPLAY] [-geometry WxH+X+Y] [other GLUT options]",
+            R"(  -display DISPLAY    open the window on this X display (default: $DISPLAY)
+  -geometry WxH+X+Y   window size (1 to 16384 each) and position
+                      (default: 1000x1000, or the largest square the screen holds)
+  -iconic             start iconified
+  -direct, -indirect  insist on a direct or an indirect OpenGL context
+  -sync               make X calls synchronous (for debugging)
+  -gldebug            report OpenGL errors on stderr
+)"};
+}
+
 const char* NoWindowSystemReason(int argc, char** argv) {
     // freeglut would report an unset DISPLAY as "failed to open display ''", which names nothing.
     const char* named = GlutOptionValue(argc, argv, "-display");

@@ -1,4 +1,4 @@
-// A two-level pop-up menu for another client's window, on its own X connection: opened by a
+// The pop-up menu's event loop, on its own X connection, for another client's window: opened by a
 // button press in that window, it holds the pointer and the keyboard until a choice or a close.
 #pragma once
 
@@ -7,15 +7,14 @@
 #include <array>
 #include <vector>
 
-#include "input/menu_model.h"
-#include "platform/x11/x11_menu_window.h"
+#include "menu/menu_model.h"
+#include "platform/x11/x11_menu_drawing.h"
 
 struct PopupMenu {
-    Display* display = nullptr;       // the menu's own connection
+    MenuDrawing drawing;              // on the menu's own connection
     Display* ownerDisplay = nullptr;  // the connection of the window the menu opens over
     Window ownerWindow = 0;
     const Menu* menu = nullptr;
-    MenuLook look;
     MenuWindow main;
     std::vector<MenuWindow> submenus;  // per main entry; no window for an entry without submenu
 
@@ -29,12 +28,12 @@ struct PopupMenu {
     std::array<int, 2> drawnHighlight{};  // per level, as the windows show it
 };
 
-// Connects to the owner's display and builds the windows of `menu`, which must outlive them.
-// The font is a sans-serif face covering language `lang`. False when no connection or no font
-// can be had; the menu then never opens.
-bool CreatePopupMenu(PopupMenu& popup, Display* ownerDisplay, Window ownerWindow, const Menu& menu,
-                     const char* lang);
-void DestroyPopupMenu(PopupMenu& popup);
+// Opens a connection of its own to the owner's display and builds the windows of `menu`, which must
+// outlive them. The font is a sans-serif face covering language `lang`. False when no connection or
+// no font can be had; the menu then never opens.
+bool ConnectPopupMenu(PopupMenu& popup, Display* ownerDisplay, Window ownerWindow, const Menu& menu,
+                      const char* lang);
+void DisconnectPopupMenu(PopupMenu& popup);
 // Whether the font has a glyph for every character of every label.
 bool PopupFontCoversLabels(const PopupMenu& popup);
 

@@ -1,6 +1,6 @@
 // Pop-up menus as data and rules: placement on the screen, the row under the pointer, and what the
 // pointer, the buttons and the keys do to an open menu. No window system here.
-#include "input/menu_model.h"
+#include "menu/menu_model.h"
 
 #include <algorithm>
 #include <cmath>

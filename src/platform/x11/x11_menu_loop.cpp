@@ -1,6 +1,6 @@
-// A two-level pop-up menu for another client's window, on its own X connection: opened by a
+// The pop-up menu's event loop, on its own X connection, for another client's window: opened by a
 // button press in that window, it holds the pointer and the keyboard until a choice or a close.
-#include "platform/x11/x11_popup_menu.h"
+#include "platform/x11/x11_menu_loop.h"
 
 #include <X11/keysym.h>
 
@@ -18,8 +18,9 @@ constexpr int kGrabAttempts = 50;
 constexpr auto kGrabRetryPause = std::chrono::milliseconds(1);
 
 // Pointer and keyboard, both or neither, reported on the root window in screen coordinates.
-bool GrabInput(Display* display) {
-    const Window root = DefaultRootWindow(display);
+bool GrabInput(const MenuDrawing& drawing) {
+    Display* display = drawing.display;
+    const Window root = drawing.root;
     constexpr unsigned kPointerEvents = ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
     bool pointer = false;
     bool keyboard = false;
@@ -43,8 +44,8 @@ const MenuWindow& SubmenuWindow(const PopupMenu& popup, int row) {
 
 Rect SubmenuRect(const PopupMenu& popup, int row) {
     const MenuWindow& window = SubmenuWindow(popup, row);
-    const int entryTop = RowTop(popup.mainRect, popup.look.rows, row);
-    return PlaceSubmenu(popup.mainRect, entryTop, popup.look.rows, window.width, window.height,
+    const int entryTop = RowTop(popup.mainRect, popup.drawing.rows, row);
+    return PlaceSubmenu(popup.mainRect, entryTop, popup.drawing.rows, window.width, window.height,
                         popup.monitor);
 }
 
@@ -53,7 +54,7 @@ MenuSpot Spot(const PopupMenu& popup, int x, int y) {
     const Rect submenu = row >= 0 ? SubmenuRect(popup, row) : Rect{};
     return SpotAt(popup.mainRect, static_cast<int>(popup.menu->size()),
                   row >= 0 ? &submenu : nullptr,
-                  static_cast<int>(EntriesAt(popup.session, 1).size()), popup.look.rows, x, y);
+                  static_cast<int>(EntriesAt(popup.session, 1).size()), popup.drawing.rows, x, y);
 }
 
 MenuKey KeyOf(KeySym key) {
@@ -109,7 +110,7 @@ void Redraw(PopupMenu& popup, int level, const MenuWindow& window) {
     const auto index = static_cast<std::size_t>(level);
     const int highlight = popup.session.highlight[index];
     if (popup.drawnHighlight[index] == highlight) return;
-    DrawMenuWindow(popup.display, popup.look, window, highlight);
+    DrawMenuWindow(popup.drawing, window, highlight);
     popup.drawnHighlight[index] = highlight;
 }
 
@@ -119,26 +120,26 @@ void ShowSession(PopupMenu& popup) {
     const int wanted = popup.session.submenuOf;
     if (popup.shownSubmenu != wanted) {
         if (popup.shownSubmenu >= 0)
-            XUnmapWindow(popup.display, SubmenuWindow(popup, popup.shownSubmenu).window);
+            XUnmapWindow(popup.drawing.display, SubmenuWindow(popup, popup.shownSubmenu).window);
         popup.shownSubmenu = wanted;
         popup.drawnHighlight[1] = kUndrawn;
         if (wanted >= 0) {
             Redraw(popup, 1, SubmenuWindow(popup, wanted));
-            MapAt(popup.display, SubmenuWindow(popup, wanted), SubmenuRect(popup, wanted));
+            MapAt(popup.drawing.display, SubmenuWindow(popup, wanted), SubmenuRect(popup, wanted));
         }
     }
     if (popup.shownSubmenu >= 0) Redraw(popup, 1, SubmenuWindow(popup, popup.shownSubmenu));
     Redraw(popup, 0, popup.main);
-    XFlush(popup.display);
+    XFlush(popup.drawing.display);
 }
 
 void ClosePopupMenu(PopupMenu& popup) {
     if (popup.shownSubmenu >= 0)
-        XUnmapWindow(popup.display, SubmenuWindow(popup, popup.shownSubmenu).window);
-    XUnmapWindow(popup.display, popup.main.window);
-    XUngrabKeyboard(popup.display, CurrentTime);
-    XUngrabPointer(popup.display, CurrentTime);
-    XSync(popup.display, True);  // what is still queued belongs to no menu
+        XUnmapWindow(popup.drawing.display, SubmenuWindow(popup, popup.shownSubmenu).window);
+    XUnmapWindow(popup.drawing.display, popup.main.window);
+    XUngrabKeyboard(popup.drawing.display, CurrentTime);
+    XUngrabPointer(popup.drawing.display, CurrentTime);
+    XSync(popup.drawing.display, True);  // what is still queued belongs to no menu
     popup.shownSubmenu = -1;
     popup.open = false;
 }
@@ -154,44 +155,44 @@ MenuStep Settle(PopupMenu& popup, MenuStep step) {
 
 }  // namespace
 
-bool CreatePopupMenu(PopupMenu& popup, Display* ownerDisplay, Window ownerWindow, const Menu& menu,
-                     const char* lang) {
+bool ConnectPopupMenu(PopupMenu& popup, Display* ownerDisplay, Window ownerWindow, const Menu& menu,
+                      const char* lang) {
     if (ownerDisplay == nullptr) return false;
-    popup.display = XOpenDisplay(DisplayString(ownerDisplay));
-    if (popup.display == nullptr) return false;
-    if (!LoadMenuLook(popup.display, lang, popup.look)) {
-        XCloseDisplay(popup.display);
-        popup.display = nullptr;
+    Display* display = XOpenDisplay(DisplayString(ownerDisplay));
+    if (display == nullptr) return false;
+    if (!OpenMenuDrawing(display, lang, popup.drawing)) {
+        XCloseDisplay(display);
+        popup.drawing = MenuDrawing{};
         return false;
     }
     popup.ownerDisplay = ownerDisplay;
     popup.ownerWindow = ownerWindow;
     popup.menu = &menu;
-    popup.main = CreateMenuWindow(popup.display, popup.look, menu);
+    popup.main = CreateMenuWindow(popup.drawing, menu);
     popup.submenus.resize(menu.size());
     for (std::size_t i = 0; i < menu.size(); ++i) {
         if (!menu[i].submenu.empty())
-            popup.submenus[i] = CreateMenuWindow(popup.display, popup.look, menu[i].submenu);
+            popup.submenus[i] = CreateMenuWindow(popup.drawing, menu[i].submenu);
     }
     // Drawn once now, so that the glyphs are rendered and cached before the first opening.
-    DrawMenuWindow(popup.display, popup.look, popup.main, -1);
+    DrawMenuWindow(popup.drawing, popup.main, -1);
     for (const MenuWindow& submenu : popup.submenus) {
-        if (submenu.window != 0) DrawMenuWindow(popup.display, popup.look, submenu, -1);
+        if (submenu.window != 0) DrawMenuWindow(popup.drawing, submenu, -1);
     }
-    XFlush(popup.display);
+    XFlush(popup.drawing.display);
     return true;
 }
 
-void DestroyPopupMenu(PopupMenu& popup) {
-    if (popup.display == nullptr) return;
+void DisconnectPopupMenu(PopupMenu& popup) {
+    if (popup.drawing.display == nullptr) return;
     if (popup.open) ClosePopupMenu(popup);
     for (MenuWindow& submenu : popup.submenus) {
-        if (submenu.window != 0) DestroyMenuWindow(popup.display, submenu);
+        if (submenu.window != 0) DestroyMenuWindow(popup.drawing, submenu);
     }
-    DestroyMenuWindow(popup.display, popup.main);
-    FreeMenuLook(popup.display, popup.look);
-    XCloseDisplay(popup.display);
-    popup.display = nullptr;
+    DestroyMenuWindow(popup.drawing, popup.main);
+    Display* display = popup.drawing.display;
+    CloseMenuDrawing(popup.drawing);
+    XCloseDisplay(display);
     // Xft started fontconfig for the menu's text, the program's only text; with the fonts closed
     // above, fontconfig can let go of its configuration and caches too.
     FcFini();
@@ -199,28 +200,29 @@ void DestroyPopupMenu(PopupMenu& popup) {
 
 bool PopupFontCoversLabels(const PopupMenu& popup) {
     for (const MenuEntry& entry : *popup.menu) {
-        if (!FontCovers(popup.display, popup.look, entry.label)) return false;
+        if (!FontCovers(popup.drawing, entry.label)) return false;
         for (const MenuEntry& inner : entry.submenu) {
-            if (!FontCovers(popup.display, popup.look, inner.label)) return false;
+            if (!FontCovers(popup.drawing, inner.label)) return false;
         }
     }
     return true;
 }
 
 bool OpenPopupMenu(PopupMenu& popup, int x, int y, bool byKey) {
-    if (popup.display == nullptr || popup.open) return false;
+    if (popup.drawing.display == nullptr || popup.open) return false;
     // The press gave the owner's connection the pointer until the release: let it go there first.
     XUngrabPointer(popup.ownerDisplay, CurrentTime);
     XFlush(popup.ownerDisplay);
-    if (!GrabInput(popup.display)) return false;
+    if (!GrabInput(popup.drawing)) return false;
     int rootX = 0;
     int rootY = 0;
     Window child = 0;
-    XTranslateCoordinates(popup.display, popup.ownerWindow, DefaultRootWindow(popup.display), x, y,
+    XTranslateCoordinates(popup.drawing.display, popup.ownerWindow, popup.drawing.root, x, y,
                           &rootX, &rootY, &child);
     popup.ownerX = rootX - x;
     popup.ownerY = rootY - y;
-    popup.monitor = MonitorAt(Monitors(popup.display), rootX, rootY, ScreenRect(popup.display));
+    popup.monitor =
+        MonitorAt(Monitors(popup.drawing.display), rootX, rootY, ScreenRect(popup.drawing.display));
     popup.mainRect = PlaceMenu(rootX, rootY, popup.main.width, popup.main.height, popup.monitor);
     if (byKey) {
         popup.session = StartKeyMenuSession(*popup.menu);
@@ -231,7 +233,7 @@ bool OpenPopupMenu(PopupMenu& popup, int x, int y, bool byKey) {
     }
     popup.drawnHighlight = {kUndrawn, kUndrawn};
     Redraw(popup, 0, popup.main);
-    MapAt(popup.display, popup.main, popup.mainRect);
+    MapAt(popup.drawing.display, popup.main, popup.mainRect);
     popup.open = true;
     ShowSession(popup);
     return true;
@@ -249,9 +251,9 @@ MenuStep FeedPopupButton(PopupMenu& popup, bool pressed, int x, int y) {
 MenuStep PumpPopupMenu(PopupMenu& popup) {
     if (!popup.open) return {};
     MenuStep step;
-    while (step.outcome == MenuOutcome::kStay && XPending(popup.display) > 0) {
+    while (step.outcome == MenuOutcome::kStay && XPending(popup.drawing.display) > 0) {
         XEvent event{};
-        XNextEvent(popup.display, &event);
+        XNextEvent(popup.drawing.display, &event);
         step = HandleEvent(popup, event);
     }
     return Settle(popup, step);

@@ -1,4 +1,4 @@
-// The GLUT window's pop-up menu on X11: the program's own two-level menu, pumped from GLUT's loop.
+// The seam's menu calls on X11: the program's own two-level pop-up, pumped from GLUT's loop.
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 
@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "platform/window_system.h"
-#include "platform/x11/x11_popup_menu.h"
+#include "platform/x11/x11_menu_loop.h"
 
 namespace {
 
@@ -35,15 +35,15 @@ void PumpWindowMenu(int /*unused*/) {
     Finish(PumpPopupMenu(windowMenu));
 }
 
-void FreeWindowMenu() { DestroyPopupMenu(windowMenu); }
+void FreeWindowMenu() { DisconnectPopupMenu(windowMenu); }
 
 }  // namespace
 
 void CreateWindowMenu(const Menu& menu, const char* labelLanguage, MenuChoice choose) {
     chooseEntry = choose;
     // freeglut's GLX context draws straight to its X window, so the current drawable is the window.
-    if (!CreatePopupMenu(windowMenu, glXGetCurrentDisplay(), glXGetCurrentDrawable(), menu,
-                         labelLanguage)) {
+    if (!ConnectPopupMenu(windowMenu, glXGetCurrentDisplay(), glXGetCurrentDrawable(), menu,
+                          labelLanguage)) {
         std::fputs("orrery: no menu: no second connection to the X display or no font\n", stderr);
         return;
     }

@@ -1,5 +1,7 @@
-# The Windows build: OpenGL and a static freeglut, for programs that need no DLL beyond Windows' own.
-# Cross-built with cmake/toolchain-mingw-w64-x86_64.cmake; scripts/build-windows does it all.
+# The Windows build: OpenGL, a static freeglut and Win32's own calls behind
+# src/platform/window_system.h, for programs that need no DLL beyond Windows' own; then the two
+# programs, the installer and the zip. Cross-built with cmake/toolchain-mingw-w64-x86_64.cmake;
+# scripts/build-windows does it all.
 
 find_package(OpenGL REQUIRED)  # opengl32 and glu32, which every Windows has
 
@@ -18,5 +20,15 @@ set_property(TARGET GLUT::GLUT APPEND PROPERTY INTERFACE_COMPILE_DEFINITIONS FRE
 set_property(TARGET GLUT::GLUT APPEND PROPERTY INTERFACE_LINK_LIBRARIES
              OpenGL::GL winmm gdi32 user32)
 
-# The C and C++ runtimes and winpthreads linked in, so no mingw DLL has to ship.
-add_link_options(-static)
+target_sources(orrery_core PRIVATE
+  src/platform/win32/win32_text.cpp
+  src/platform/win32/win32_window.cpp
+  src/platform/win32/win32_display_refresh.cpp
+  src/platform/win32/win32_window_menu.cpp
+  src/platform/desktop/glut_frame_loop.cpp)
+target_link_libraries(orrery_core PUBLIC OpenGL::GL OpenGL::GLU GLUT::GLUT user32 shcore comctl32)
+# The C and C++ runtimes and winpthreads linked into every program, so no mingw DLL has to ship.
+target_link_options(orrery_core INTERFACE -static)
+
+include(cmake/windows_programs.cmake)  # orreryw.exe beside orrery.exe, icon and version details
+include(cmake/windows_package.cmake)  # the installer and the zip for Windows users

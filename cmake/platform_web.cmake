@@ -1,5 +1,12 @@
-# The browser build: orrery.js with the WebAssembly inlined, then orrery.html, one page that holds
-# it all and opens from disk. Configured with emcmake; scripts/build-web does it all.
+# The browser build: Emscripten's GLUT and WebGL emulation of fixed-function GL behind
+# src/platform/window_system.h, then orrery.js with the WebAssembly inlined and orrery.html, one
+# page that holds it all and opens from disk. scripts/build-web does it all.
+
+# emcc brings GLUT and the GL emulation itself: no library to find.
+target_sources(orrery_core PRIVATE
+  src/platform/web/web_window.cpp
+  src/platform/web/web_frame_loop.cpp
+  src/platform/web/web_window_menu.cpp)
 
 set(ORRERY_WEB_DIR "${PROJECT_SOURCE_DIR}/src/platform/web")
 target_link_options(orrery PRIVATE

@@ -1,0 +1,29 @@
+# The Linux (X11) build: freeglut, GLX and Xlib's own calls behind src/platform/window_system.h,
+# then the program's install tree and its Debian package.
+
+set(OpenGL_GL_PREFERENCE GLVND)
+find_package(OpenGL REQUIRED COMPONENTS OpenGL GLX)
+find_package(GLUT REQUIRED)
+find_package(X11 REQUIRED)
+find_package(Fontconfig REQUIRED)
+if(NOT X11_Xft_FOUND)
+  message(FATAL_ERROR "Xft is needed to draw the menu's text (Debian: libxft-dev)")
+endif()
+
+target_sources(orrery_core PRIVATE
+  src/platform/x11/x11_window.cpp
+  src/platform/x11/x11_start_up.cpp
+  src/platform/x11/x11_screen.cpp
+  src/platform/x11/x11_failures.cpp
+  src/platform/x11/x11_display_refresh.cpp
+  src/platform/x11/x11_menu_drawing.cpp
+  src/platform/x11/x11_menu_loop.cpp
+  src/platform/x11/x11_menu.cpp
+  src/platform/desktop/glut_frame_loop.cpp)
+target_link_libraries(orrery_core PUBLIC OpenGL::GL OpenGL::GLU OpenGL::GLX GLUT::GLUT X11::X11
+  X11::Xrandr X11::Xft Fontconfig::Fontconfig)
+
+# The program, its launcher entry, icons and manual page; `cpack -G DEB` packages the same.
+install(TARGETS orrery RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+add_subdirectory(data)
+include(cmake/debian_package.cmake)
