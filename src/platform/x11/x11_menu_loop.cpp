@@ -1,5 +1,6 @@
 // The pop-up menu's event loop, on its own X connection, for another client's window: opened by a
-// button press in that window, it holds the pointer and the keyboard until a choice or a close.
+// button press in that window or a key, it holds the pointer and the keyboard until a choice or a
+// close.
 #include "platform/x11/x11_menu_loop.h"
 
 #include <X11/keysym.h>

@@ -1,5 +1,6 @@
 // The pop-up menu's event loop, on its own X connection, for another client's window: opened by a
-// button press in that window, it holds the pointer and the keyboard until a choice or a close.
+// button press in that window or a key, it holds the pointer and the keyboard until a choice or a
+// close.
 #pragma once
 
 #include <X11/Xlib.h>
