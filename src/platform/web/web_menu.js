@@ -12,14 +12,15 @@ mergeInto(LibraryManager.library, {
     events: ['mousemove', 'mousedown', 'mouseup', 'wheel', 'mousewheel', 'DOMMouseScroll',
              'keydown', 'keyup', 'contextmenu'],
 
-    listen: function() {
-      WebMenu.events.forEach(function(type) {
-        window.addEventListener(type, WebMenu.onEvent, true);
-      });
+    listen: function() { WebMenu.listenOnWindow(WebMenu.events, WebMenu.onEvent, {}); },
+
+    // Listens to `events` on window, capturing, so ahead of GLUT's own listeners, until the
+    // program exits; the touch listeners go in the same way.
+    listenOnWindow: function(events, handler, options) {
+      options.capture = true;
+      events.forEach(function(type) { window.addEventListener(type, handler, options); });
       __ATEXIT__.push(function() {
-        WebMenu.events.forEach(function(type) {
-          window.removeEventListener(type, WebMenu.onEvent, true);
-        });
+        events.forEach(function(type) { window.removeEventListener(type, handler, options); });
       });
     },
 

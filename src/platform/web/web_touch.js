@@ -16,14 +16,7 @@ mergeInto(LibraryManager.library, {
     events: ['pointerdown', 'pointermove', 'pointerup', 'pointercancel', 'touchmove'],
 
     listen: function() {
-      WebTouch.events.forEach(function(type) {
-        window.addEventListener(type, WebTouch.onEvent, { capture: true, passive: false });
-      });
-      __ATEXIT__.push(function() {
-        WebTouch.events.forEach(function(type) {
-          window.removeEventListener(type, WebTouch.onEvent, { capture: true });
-        });
-      });
+      WebMenu.listenOnWindow(WebTouch.events, WebTouch.onEvent, { passive: false });
     },
 
     // GLUT turns touches into mouse events where the browser has touch events, as phones do.
