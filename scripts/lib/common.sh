@@ -8,10 +8,17 @@ BUILD_PACKAGES=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev 
                 libgl1-mesa-dri libx11-dev libxrandr-dev libxtst-dev libxdamage-dev libxft-dev
                 libfontconfig-dev fonts-nanum libgtest-dev)
 
+# missing_packages PKG[:ARCH]...: prints those not installed. A bare name means the machine's own
+# architecture (or an architecture-independent package); dpkg-query prints a line for each
+# architecture a package is installed for, as on machines with i386 or arm64 enabled beside it.
 missing_packages() {
-    local pkg
+    local pkg arch native installed
+    native=$(dpkg --print-architecture)
     for pkg in "$@"; do
-        [ "$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null)" = 'install ok installed' ] || echo "$pkg"
+        arch=$native
+        [[ $pkg == *:* ]] && arch=${pkg##*:}
+        installed=$(dpkg-query -W -f='${Architecture} ${Status}\n' "$pkg" 2>/dev/null) || true
+        grep -qxE "($arch|all) install ok installed" <<<"$installed" || echo "$pkg"
     done
 }
 
