@@ -55,16 +55,26 @@ export class WebDriverBrowser {
     const port = await freePort();
     const driver = spawn(DRIVER, [`--port=${port}`], { stdio: 'ignore', env: { ...process.env, DISPLAY: display } });
     const browser = new WebDriverBrowser(server, driver, `http://127.0.0.1:${port}`);
-    for (const end = Date.now() + 20000; !(await browser.call('GET', '/status').catch(() => null))?.ready;) {
-      if (Date.now() > end) throw new Error(`${DRIVER} did not answer on port ${port}`);
+    try {
+      await browser.start();
+    } catch (error) {
+      await browser.close();
+      throw error;
+    }
+    return browser;
+  }
+
+  async start() {
+    if (!MINIBROWSER) throw new Error('no WebKitGTK MiniBrowser: install webkit2gtk-driver');
+    for (const end = Date.now() + 20000; !(await this.call('GET', '/status').catch(() => null))?.ready;) {
+      if (Date.now() > end) throw new Error(`${DRIVER} did not answer at ${this.url}`);
       await sleep(100);
     }
-    const session = await browser.call('POST', '/session', { capabilities: { alwaysMatch: {
+    const session = await this.call('POST', '/session', { capabilities: { alwaysMatch: {
       'webkitgtk:browserOptions': { binary: MINIBROWSER, args: ['--automation'] } } } });
-    browser.url += `/session/${session.sessionId}`;
+    this.url += `/session/${session.sessionId}`;
     // The first window stays open: the session ends with its last one.
-    browser.home = browser.current = await browser.call('GET', '/window');
-    return browser;
+    this.home = this.current = await this.call('GET', '/window');
   }
 
   constructor(server, driver, url) {
@@ -175,7 +185,8 @@ export class WebDriverPage {
     if (this.beforePage.length) {
       const copy = join(this.browser.copies, `${this.handle}.html`);
       const page = readFileSync(new URL(url), 'utf8');
-      writeFileSync(copy, page.replace('<head>', `<head>${this.beforePage.join('')}`));
+      const at = page.includes('<head>') ? '<head>' : '<!doctype html>';
+      writeFileSync(copy, page.replace(at, at + this.beforePage.join('')));
       url = `file://${copy}`;
     }
     await this.call('POST', '/url', { url });
