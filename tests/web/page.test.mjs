@@ -137,8 +137,8 @@ for (const engine of ENGINE_NAMES) {
       await page.close();
     });
 
-    test('the menu: a click on Earth, a drag onto Pluto, Escape choosing nothing', async () => {
-      const { page } = await openPage(browser);
+    test('the menu: a click on Earth, a drag onto Pluto, the wheel and Escape choosing nothing', async () => {
+      const { page, seen } = await openPage(browser);
       const named = () => page.$eval('#canvas', (c) => `${c.getAttribute('role')}: ${c.getAttribute('aria-label')}`);
       assert.equal(await named(), 'img: 태양계 전체 모습: 태양과 그 둘레를 도는 아홉 행성');
       await openBodyList(page);
@@ -162,10 +162,12 @@ for (const engine of ENGINE_NAMES) {
 
       await page.mouse.click(500, 200, { button: 'right' });
       assert.equal(await menusShown(page), 1, 'the main menu open');
+      await page.mouse.wheel({ deltaY: 100 });
       await page.keyboard.press('Escape');
       await sleep(200);
       assert.equal(await menusShown(page), 0, 'menus shown after Escape');
       assert.equal(await consoleText(page), `${SIZE_LINE}5 select \n11 select \n`);
+      assert.deepEqual(await seen.console(), [`log: ${SIZE_LINE}5 select `, 'log: 11 select '], 'the browser console');
       await page.close();
     });
 

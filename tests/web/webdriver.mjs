@@ -120,6 +120,8 @@ export class WebDriverPage {
       },
       down: ({ button = 'left' } = {}) => this.act('pointer', [{ type: 'pointerDown', button: BUTTONS[button] }]),
       up: ({ button = 'left' } = {}) => this.act('pointer', [{ type: 'pointerUp', button: BUTTONS[button] }]),
+      wheel: ({ deltaX = 0, deltaY = 0 }) => this.act('wheel', [{ type: 'scroll', origin: 'viewport',
+        x: Math.round(this.pointer[0]), y: Math.round(this.pointer[1]), deltaX, deltaY }]),
       click: async (x, y, options) => {
         await this.mouse.move(x, y);
         await this.mouse.down(options);
