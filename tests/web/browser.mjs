@@ -1,13 +1,16 @@
-// Headless Chromium and Firefox from the system, driven by puppeteer-core, and what a person sees
-// of the page in them: the canvas as pixels, the console panel, the menu's elements.
+// The system's browsers and what a person sees of the page in them: the canvas as pixels, the
+// console panel, the menu's elements. Headless Chromium and Firefox are driven by puppeteer-core,
+// WebKit by classic WebDriver (webdriver.mjs), through the same calls.
 import puppeteer from 'puppeteer-core';
 import { PNG } from 'pngjs';
+
+import { WebDriverBrowser, WebDriverPage } from './webdriver.mjs';
 
 export const PAGE = process.env.ORRERY_PAGE;
 export const SIDE_PX = 1000;
 
-// Both browsers draw WebGL in software here: Chromium through its SwiftShader, Firefox through
-// Mesa, which it leaves alone only with these settings.
+// All three draw WebGL in software here: Chromium through its SwiftShader, Firefox and WebKit
+// through Mesa, which Firefox leaves alone only with these settings.
 const ENGINES = {
   chromium: {
     browser: 'chrome',
@@ -26,10 +29,12 @@ const ENGINES = {
     },
     env: { ...process.env, LIBGL_ALWAYS_SOFTWARE: '1', MOZ_WEBGL_FORCE_EGL: '0' },
   },
+  webkit: {},
 };
 export const ENGINE_NAMES = Object.keys(ENGINES);
 
 export function launch(engine) {
+  if (engine === 'webkit') return WebDriverBrowser.launch();
   return puppeteer.launch({ headless: true, ...ENGINES[engine] });
 }
 
@@ -37,7 +42,7 @@ export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 // Counts the frames the page draws (each begins with one clear), and notes when the first began
 // after the page's navigation started; installed before the program runs.
-function countFrames() {
+export function countFrames() {
   window.orreryFrames = 0;
   const clear = WebGLRenderingContext.prototype.clear;
   WebGLRenderingContext.prototype.clear = function (...args) {
@@ -62,21 +67,36 @@ export function paceFrames(hz, ticks) {
   window.requestAnimationFrame = (callback) => { if (waiting.push(callback) && !pending) tick(); };
 }
 
+// What the page logs and every request it makes, as puppeteer hears of them.
+function watch(page) {
+  const [logged, requests] = [[], []];
+  page.on('console', (message) => logged.push(`${message.type()}: ${message.text()}`));
+  page.on('pageerror', (error) => logged.push(`pageerror: ${error.message}`));
+  page.on('request', (request) => requests.push(request.url()));
+  return { console: async () => logged, requests: async () => requests };
+}
+
 // Opens the page from disk in a viewport that holds the whole canvas and its console, and waits
-// for the first frame. Collects what the page logs and every request it makes. Each of `scripts`,
-// [function, ...arguments], runs before the program, after the frame counter.
+// for the first frame. `seen.console()` and `seen.requests()` give what it logged and fetched.
+// Each of `scripts`, [function, ...arguments], runs before the program, after the frame counter.
 export async function openPage(browser, viewport = { width: 1024, height: 1150 }, ...scripts) {
   const page = await browser.newPage();
-  const seen = { console: [], requests: [] };
-  page.on('console', (message) => seen.console.push(`${message.type()}: ${message.text()}`));
-  page.on('pageerror', (error) => seen.console.push(`pageerror: ${error.message}`));
-  page.on('request', (request) => seen.requests.push(request.url()));
+  const seen = page instanceof WebDriverPage ? page.watch() : watch(page);
   await page.setViewport(viewport);
   await page.evaluateOnNewDocument(countFrames);
   for (const [script, ...args] of scripts) await page.evaluateOnNewDocument(script, ...args);
   await page.goto(`file://${PAGE}`);
   await page.waitForFunction(() => window.orreryFrames > 0);
   return { page, seen };
+}
+
+// Hides the page and shows it again as a person would: behind another tab, or where another
+// window in front hides nothing (WebKit), by minimising its window.
+export async function hider(browser, page) {
+  if (page instanceof WebDriverPage) return { hide: () => page.minimise(), show: () => page.bringToFront(), close() {} };
+  const other = await browser.newPage();
+  await page.bringToFront();
+  return { hide: () => other.bringToFront(), show: () => page.bringToFront(), close: () => other.close() };
 }
 
 export const framesDrawn = (page) => page.evaluate(() => window.orreryFrames);

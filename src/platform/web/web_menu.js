@@ -12,7 +12,11 @@ mergeInto(LibraryManager.library, {
     events: ['mousemove', 'mousedown', 'mouseup', 'wheel', 'mousewheel', 'DOMMouseScroll',
              'keydown', 'keyup', 'contextmenu'],
 
-    listen: function() { WebMenu.listenOnWindow(WebMenu.events, WebMenu.onEvent, {}); },
+    // Not passive: unless told, Chromium makes a window's wheel listeners passive, and then
+    // ignores the open menu's preventDefault with an error in the console.
+    listen: function() {
+      WebMenu.listenOnWindow(WebMenu.events, WebMenu.onEvent, { passive: false });
+    },
 
     // Listens to `events` on window, capturing, so ahead of GLUT's own listeners, until the
     // program exits; the touch listeners go in the same way.

@@ -62,21 +62,6 @@ void MatchBufferToCanvas() {
         glutReshapeWindow(width, height);  // calls the reshape callback
 }
 
-// Calls WebPixelRatioChanged whenever devicePixelRatio changes, as it does with no resize when the
-// window moves to a screen of another density or the page is zoomed. A resolution query matches
-// one ratio only, so each change watches again from the new ratio.
-EM_JS(void, WatchPixelRatio, (), {
-    var watch = function() {
-        var query = matchMedia('(resolution: ' + devicePixelRatio + 'dppx)');
-        query.onchange = function() {
-            query.onchange = null;
-            _WebPixelRatioChanged();
-            watch();
-        };
-    };
-    watch();
-});
-
 EM_BOOL PageResized(int /*type*/, const EmscriptenUiEvent* /*event*/, void* /*data*/) {
     MatchBufferToCanvas();
     return EM_FALSE;
@@ -103,6 +88,7 @@ EM_BOOL ContextRestored(int /*type*/, const void* /*reserved*/, void* /*data*/) 
 
 }  // namespace
 
+// The frame loop calls this when devicePixelRatio is not the last frame's (web_frame_loop.js).
 extern "C" EMSCRIPTEN_KEEPALIVE void WebPixelRatioChanged() { MatchBufferToCanvas(); }
 
 // Emscripten's glutInit reads no options, and a page has no command line to give it any.
@@ -138,7 +124,6 @@ void WatchWindow(VisibilityChange shownOrHidden) {
     visibilityChanged = shownOrHidden;
     emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, VisibilityChanged);
     emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, PageResized);
-    WatchPixelRatio();
     emscripten_set_webglcontextlost_callback(kCanvas, nullptr, EM_FALSE, ContextLost);
     emscripten_set_webglcontextrestored_callback(kCanvas, nullptr, EM_FALSE, ContextRestored);
 }
