@@ -6,6 +6,14 @@ enable_language(RC)
 add_executable(orreryw WIN32)
 target_link_libraries(orreryw PRIVATE orrery_main)
 
+# For the tests under wine (tests/windows/), not shipped nor built by default: orrery.exe with
+# keys that stand for moves to a monitor of another scale. In a folder of its own, apart from what
+# the build makes for users.
+add_executable(orrery_scale_keys EXCLUDE_FROM_ALL tests/windows/scale_change_keys.cpp)
+target_link_libraries(orrery_scale_keys PRIVATE orrery_main)
+set_target_properties(orrery_scale_keys PROPERTIES
+  RUNTIME_OUTPUT_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}/test-programs")
+
 # Holder and copyright line as LICENSE states them.
 file(READ "${PROJECT_SOURCE_DIR}/LICENSE" licence)
 string(REGEX MATCH "Copyright \\(c\\) [0-9]+ ([^\n]+)" ORRERY_COPYRIGHT "${licence}")
@@ -30,7 +38,7 @@ add_custom_target(orrery_icon DEPENDS "${ORRERY_ICON_FILE}")
 set(ORRERY_MANIFEST_FILE "${CMAKE_CURRENT_BINARY_DIR}/orrery.manifest")
 configure_file(data/windows/orrery.manifest.in "${ORRERY_MANIFEST_FILE}" @ONLY)
 
-foreach(program orrery orreryw)
+foreach(program orrery orreryw orrery_scale_keys)
   set(ORRERY_EXE_NAME ${program}.exe)
   set(resources "${CMAKE_CURRENT_BINARY_DIR}/${program}.rc")
   configure_file(data/windows/orrery.rc.in "${resources}" @ONLY)

@@ -1,6 +1,6 @@
 // orrery.exe under wine, driven through its window as on Windows: title and size, the overview,
-// the native menu (Escape, click-open and click, press-drag-release) and nothing on stderr; and
-// orreryw.exe on a display scaled to 150 %.
+// the native menu (Escape, click-open and click, press-drag-release) and nothing on stderr;
+// orreryw.exe on a display scaled to 150 %; and the window on a change of scale.
 #include <X11/keysym.h>
 #include <gtest/gtest.h>
 
@@ -268,6 +268,31 @@ TEST(WineOrreryScaled, TheGuiProgramOpensAsLargeAsTheScreenHoldsAndTheViewFillsI
     EXPECT_EQ(PollProbe(app, [&](const Picture& p) { return SunFills(p, window.width); }), "");
     EXPECT_EQ(app.ConsoleAfter(0, kStartUpOutput.size()), kStartUpOutput);
     EXPECT_EQ(stderrCapture.Text(), "");
+}
+
+// F5 and F6 stand for moves to a monitor of another scale (scale_change_keys.cpp). The window
+// takes the size suggested, 1500 px for 1000, and the view follows; 2250 px does not fit the
+// 1600 px screen, so it becomes the largest square that does, as the first window would. A
+// rectangle of no size (F6) between the two changes nothing.
+TEST(WineOrreryScaleChange, TheWindowTakesTheSuggestedSizeWithinTheScreen) {
+    XvfbServer server(1920, 1600);
+    OrreryDriver app(WINE_COMMAND, server.display(),
+                     std::vector<std::string>{ORRERY_SCALE_KEYS_EXE});
+    Box window{};
+    const auto keysThenSquare = [&](std::initializer_list<KeySym> keys, int side) {
+        for (KeySym key : keys) app.TypeKey(key);
+        PollUntil([&] {
+            window = app.Geometry(app.window());
+            return window.width == side && window.height == side;
+        });
+        EXPECT_EQ(window.width, side) << "and height " << window.height;
+        EXPECT_EQ(PollProbe(app, [&](const Picture& p) { return SunFills(p, side); }), "");
+    };
+    keysThenSquare({XK_F5}, kWindowPx * 3 / 2);
+    keysThenSquare({XK_F6, XK_F5}, app.Screen().height - window.y - window.x);
+    // A line for the first size and for each change, none for the rectangle of no size.
+    EXPECT_EQ(app.ConsoleAfter(0, 3 * kStartUpOutput.size()),
+              kStartUpOutput + kStartUpOutput + kStartUpOutput);
 }
 
 }  // namespace

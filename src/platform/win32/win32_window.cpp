@@ -1,6 +1,9 @@
-// The Win32 window: its first size on the monitor, the title in UTF-16 and the WGL context.
+// The Win32 window: its size on the monitor, first and when the monitor's scale changes, the
+// title in UTF-16 and the WGL context.
 #include "platform/win32/win32_window.h"
 
+// after windows.h, which they need
+#include <commctrl.h>
 #include <shellscalingapi.h>
 
 #include <algorithm>
@@ -30,6 +33,67 @@ const char* NoWindowSystemReason(int /*argc*/, char** /*argv*/) { return nullptr
 // still names one.
 void PrepareGlutEnvironment() { _putenv("DISPLAY="); }
 
+namespace {
+
+// The monitor's work area: the screen less the taskbar and any docked bars.
+bool GetWorkArea(HMONITOR monitor, RECT* work) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info) == FALSE) return false;
+    *work = info.rcWork;
+    return true;
+}
+
+// The largest client area of the shape of `wanted`, and no larger, whose window with `frame`
+// around it fits in `work`, so that a square stays a square; at least 1 x 1.
+SIZE FittedClientSize(const RECT& work, const RECT& frame, SIZE wanted) {
+    const LONG fitsWide = (work.right - work.left) - (frame.right - frame.left);
+    const LONG fitsHigh = (work.bottom - work.top) - (frame.bottom - frame.top);
+    SIZE fitted = wanted;
+    if (fitted.cx > fitsWide) fitted = {fitsWide, MulDiv(wanted.cy, fitsWide, wanted.cx)};
+    if (fitted.cy > fitsHigh) fitted = {MulDiv(wanted.cx, fitsHigh, wanted.cy), fitsHigh};
+    return {std::max(fitted.cx, 1L), std::max(fitted.cy, 1L)};
+}
+
+// Windows suggests the window's rectangle for the new scale: the client area scaled by the ratio
+// of the two scales, in the frame of the new one, placed so that the window stays on the new
+// monitor. It is taken as the first window is sized, no larger than the monitor's work area holds,
+// and moved into the work area as far as it has to. A window of this awareness that answers
+// nothing keeps its size in pixels: half again as large on a 100 % monitor as on a 150 % one.
+void TakeSuggestedRect(HWND window, UINT dpi, const RECT& suggested) {
+    RECT frame{0, 0, 0, 0};
+    RECT work{};
+    if (!AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)),
+                                  FALSE, static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)),
+                                  dpi) ||
+        !GetWorkArea(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST), &work))
+        return;
+    const SIZE frameSize{frame.right - frame.left, frame.bottom - frame.top};
+    const SIZE wanted{suggested.right - suggested.left - frameSize.cx,
+                      suggested.bottom - suggested.top - frameSize.cy};
+    // No room for a client area: wine, for one, sends zeros when the message comes from another
+    // process. The window keeps its size rather than vanish.
+    if (wanted.cx <= 0 || wanted.cy <= 0) return;
+    const SIZE client = FittedClientSize(work, frame, wanted);
+    const LONG width = client.cx + frameSize.cx;
+    const LONG height = client.cy + frameSize.cy;
+    const LONG left = std::max(work.left, std::min(suggested.left, work.right - width));
+    const LONG top = std::max(work.top, std::min(suggested.top, work.bottom - height));
+    SetWindowPos(window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// freeglut's window procedure has no answer to WM_DPICHANGED; GLUT's reshape callback hears of
+// the new size from its WM_SIZE, as of any other.
+LRESULT CALLBACK AnswerScaleChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR /*id*/, DWORD_PTR /*data*/) {
+    if (message != WM_DPICHANGED || lParam == 0)
+        return DefSubclassProc(window, message, wParam, lParam);
+    TakeSuggestedRect(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+    return 0;
+}
+
+}  // namespace
+
 // The window opens where Windows puts a new window, on the primary monitor. The manifest makes
 // the program aware of each monitor's scale factor, so sizes here are the monitor's own pixels,
 // and freeglut's frame around them is that of a WS_OVERLAPPEDWINDOW at the monitor's DPI.
@@ -39,23 +103,22 @@ int FirstWindowSidePx(int /*argc*/, char** /*argv*/, int sidePx) {
     UINT dpi = USER_DEFAULT_SCREEN_DPI;  // Windows gives both directions the same
     if (FAILED(GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &dpiX, &dpi))) return sidePx;
     const int scaled = MulDiv(sidePx, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
     RECT frame{0, 0, 0, 0};
-    if (!GetMonitorInfoW(monitor, &info) ||
+    RECT work{};
+    if (!GetWorkArea(monitor, &work) ||
         !AdjustWindowRectExForDpi(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0, dpi))
         return scaled;
-    const RECT& work = info.rcWork;
-    const int fitsWide = (work.right - work.left) - (frame.right - frame.left);
-    const int fitsHigh = (work.bottom - work.top) - (frame.bottom - frame.top);
-    return std::max(1, std::min({scaled, fitsWide, fitsHigh}));
+    return FittedClientSize(work, frame, {scaled, scaled}).cx;
 }
+
+void FollowMonitorScale(HWND window) { SetWindowSubclass(window, AnswerScaleChange, 0, 0); }
 
 // freeglut registers an ANSI window class, so SetWindowTextW would narrow the title through the
 // system's ANSI code page; the Unicode default procedure stores it as given, on every locale.
 void SetWindowTitle(const char* title) {
     const HWND window = CurrentGlutWindow();
     if (window == nullptr) return;
+    FollowMonitorScale(window);  // the window is new: main names it first
     const std::wstring text = Utf16(title);
     DefWindowProcW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
