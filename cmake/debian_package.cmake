@@ -16,6 +16,17 @@ spinning about its tilted axis.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ORRERY_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # orrery_VERSION_ARCH.deb
+# CPack names the build machine's architecture; a cross-build's package is for the one it targets,
+# which dpkg-architecture names from the compiler's multiarch triplet (aarch64-linux-gnu: arm64).
+if(CMAKE_CROSSCOMPILING)
+  execute_process(COMMAND dpkg-architecture -t "${CMAKE_LIBRARY_ARCHITECTURE}" -qDEB_HOST_ARCH
+    OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE OUTPUT_STRIP_TRAILING_WHITESPACE
+    ERROR_QUIET RESULT_VARIABLE failed)
+  if(failed OR NOT CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
+    message(FATAL_ERROR "dpkg-architecture (Debian: dpkg-dev) names no Debian architecture for "
+                        "${CMAKE_LIBRARY_ARCHITECTURE}")
+  endif()
+endif()
 set(CPACK_STRIP_FILES ON)
 # The libraries the program links, as dpkg-shlibdeps finds them, and the menu's Korean font.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -32,16 +32,23 @@ ensure_packages() {
     local missing
     missing=$(missing_packages "$@")
     [ -z "$missing" ] && return 0
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        command -v sudo >/dev/null 2>&1 || { echo "Not root and no sudo: install as root: $missing" >&2; exit 1; }
-        sudo=(sudo)
-    fi
     echo "Installing: $(echo $missing | tr '\n' ' ')"
     export DEBIAN_FRONTEND=noninteractive
-    "${sudo[@]}" apt-get update -qq
+    as_root apt-get update -qq
     # shellcheck disable=SC2086
-    "${sudo[@]}" apt-get install -y -qq --no-install-recommends $missing >/dev/null
+    as_root apt-get install -y -qq --no-install-recommends $missing >/dev/null
+}
+
+# as_root COMMAND...: runs COMMAND as root, through sudo when not root already.
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo "$@"
+    else
+        echo "Not root and no sudo: run as root: $*" >&2
+        exit 1
+    fi
 }
 
 # build_orrery [DIR [CMAKE-ARGS...]]: configures DIR (default build/) in Release, unless the

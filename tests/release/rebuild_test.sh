@@ -1,7 +1,8 @@
 # Two builds of the same sources in different folders, at different times, give the same bytes.
 # BUILD's Debian package (packed here) and program, given a Windows build its installer, zip and
-# programs (as built there), and given a browser build its page, are built again in a folder
-# outside any checkout, under another umask and time zone, and compared byte for byte. In a git
+# programs (as built there), given a browser build its page, and given an arm64 cross-build its
+# Debian package (packed here) and program, are built again in a folder outside any checkout,
+# under another umask and time zone, and compared byte for byte. In a git
 # checkout that folder is the source archive of the tree as built, made as scripts/release makes
 # its own and taking its time from itself, so what a packager builds from a release's archive is
 # checked too; in an unpacked archive it is a copy of the tree. The Debian packages are both
@@ -10,9 +11,10 @@
 # where diffoscope is installed. No packaged file may name either folder.
 # The second Windows build links the first one's static freeglut, whose bytes are therefore the
 # same by construction; the folder check below still sees any path it would carry.
-# Needs SOURCE_DATE_EPOCH, as both builds had it. Arguments: ROOT BUILD [WINDOWS-BUILD [WEB-BUILD]]
+# Needs SOURCE_DATE_EPOCH, as both builds had it.
+# Arguments: ROOT BUILD [WINDOWS-BUILD [WEB-BUILD [ARM64-BUILD]]]
 set -euo pipefail
-root="$1" first="$2" windows="${3:-}" web="${4:-}"
+root="$1" first="$2" windows="${3:-}" web="${4:-}" arm64="${5:-}"
 [ -n "${SOURCE_DATE_EPOCH:-}" ] || { echo "FAIL: SOURCE_DATE_EPOCH is not set" >&2; exit 1; }
 work="$root/build-rebuild"
 outside=$(mktemp -d "${TMPDIR:-/tmp}/orrery-rebuild.XXXXXX")
@@ -93,6 +95,23 @@ if [ -n "$web" ]; then
      build_web >/dev/null)
     same "$web/orrery.html" "$copy/build-web/orrery.html"
     cp "$copy/build-web/orrery.html" "$work/unpacked/"
+fi
+
+if [ -n "$arm64" ]; then
+    (umask 027
+     export TZ=Pacific/Chatham
+     source "$copy/scripts/lib/common.sh"
+     source "$copy/scripts/lib/arm64.sh"
+     configure_arm64 "$copy" "$copy/build-arm64" -DBUILD_TESTING=OFF >/dev/null
+     cmake --build "$copy/build-arm64" -j 2 >/dev/null)
+    mkdir -p "$work/arm64/first" "$work/arm64/second"
+    (cd "$work/arm64" && cpack -G DEB --config "$arm64/CPackConfig.cmake" -B first >/dev/null)
+    (cd "$work/arm64" && cpack -G DEB --config "$copy/build-arm64/CPackConfig.cmake" -B second \
+        >/dev/null)
+    deb=$(cd "$work/arm64/first" && ls orrery_*_arm64.deb)
+    same "$work/arm64/first/$deb" "$work/arm64/second/$deb"
+    same "$arm64/orrery" "$copy/build-arm64/orrery"
+    dpkg-deb -x "$work/arm64/second/$deb" "$work/unpacked/arm64"
 fi
 
 # What the packages install, the programs included, names neither build folder.
