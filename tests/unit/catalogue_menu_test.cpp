@@ -24,8 +24,8 @@ TEST(InitialSceneState, StartsInTheOverviewFromAboveFront) {
     EXPECT_EQ(scene.orbitAngle, angles) << "the global scene starts from the same values";
 }
 
-// Every column of every row, as the bodies' table gives them; the Sun has no orbit (its cells
-// are unused) and no range of its own.
+// Every column of every row: names, menu values, colours, radii, angles, steps, tilts and ranges;
+// the Sun has no orbit (its cells are unused) and no range of its own.
 TEST(BodyCatalogue, HoldsTheTablesNumbersAndFindsMenuValuesTwoToEleven) {
     // clang-format off
     const std::vector<std::string> table{
