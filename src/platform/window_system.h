@@ -65,7 +65,6 @@ bool FrameCallsAtRefreshesOnly();
 // The pop-up menu of the current GLUT window. `menu` must outlive the program's window; a choice
 // calls `choose` with the chosen entry's value, once. Whatever the user should know (no menu, no
 // font for the labels) goes to stderr.
-using MenuChoice = void (*)(int value);
 void CreateWindowMenu(const Menu& menu, const char* labelLanguage, MenuChoice choose);
 
 // A press or release of the menu's button at (x, y) in the window: a press opens the menu.
