@@ -6,11 +6,19 @@
 
 #include "menu/menu_model.h"
 
+// What of GLUT's options the window system looks at before glutInit, as the command line gives
+// them: the value of the last -display and -geometry (null where none is given), and -indirect.
+struct WindowOptions {
+    const char* display = nullptr;
+    const char* geometry = nullptr;
+    bool indirect = false;
+};
+
 // Why no window can be opened, as one line for stderr, or null when one can. Asked before
 // glutInit, which would otherwise end the process with a message that names nothing. When one
 // can, whatever the window system refuses later also ends the process with one line saying what
 // failed, and exit status 1, rather than with the system's raw report.
-const char* NoWindowSystemReason(int argc, char** argv);
+const char* NoWindowSystemReason(const WindowOptions& options);
 
 // What --help says of the GLUT options this system's GLUT acts on: the usage line's part, and
 // one line for each option, each ending in a line end. Empty where the system takes none.
@@ -22,8 +30,8 @@ GlutOptionsHelp WindowSystemOptionsHelp();
 
 // The side in pixels of the first window, a square: `sidePx` as the system scales a program's
 // window, but never larger than the work area of the monitor it opens on holds, frame included.
-// Asked before glutInit, with the same arguments.
-int FirstWindowSidePx(int argc, char** argv, int sidePx);
+// Asked before glutInit.
+int FirstWindowSidePx(const WindowOptions& options, int sidePx);
 
 // Readies the system for glutInit, called just before it: keeps from glutInit what of the
 // environment names nothing on this system, and in the browser puts in the page's own listeners

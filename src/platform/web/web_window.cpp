@@ -108,7 +108,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void WebPixelRatioChanged() { MatchBufferToCanva
 // Emscripten's glutInit reads no options, and a page has no command line to give it any.
 GlutOptionsHelp WindowSystemOptionsHelp() { return {"", ""}; }
 
-const char* NoWindowSystemReason(int /*argc*/, char** /*argv*/) {
+const char* NoWindowSystemReason(const WindowOptions& /*options*/) {
     if (WebGlOffered() != 0) return nullptr;
     return "orrery: this browser gives the page no WebGL, which the viewer draws with "
            "(turn on hardware acceleration or WebGL in its settings)";
@@ -116,7 +116,7 @@ const char* NoWindowSystemReason(int /*argc*/, char** /*argv*/) {
 
 // The style sheet asks for `sidePx` CSS pixels where the page has room, else the largest square
 // that fits.
-int FirstWindowSidePx(int /*argc*/, char** /*argv*/, int sidePx) {
+int FirstWindowSidePx(const WindowOptions& /*options*/, int sidePx) {
     int width = 0;
     int height = 0;
     return CanvasBufferSize(width, height) ? width : sidePx;
