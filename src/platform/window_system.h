@@ -41,6 +41,10 @@ void PrepareGlutEnvironment();
 // Shows the UTF-8 `title` on the current GLUT window whatever the system's own code page.
 void SetWindowTitle(const char* title);
 
+// Tells assistive technology, in UTF-8, what the window shows from now on: the page gives its
+// canvas that name; a desktop window has no such description, and the call does nothing there.
+void DescribeView(const char* description);
+
 // Asks that each swap of the current GLUT window wait for the display's refresh. Returns whether
 // the driver took it.
 bool RequestSyncedSwaps();

@@ -8,8 +8,9 @@
 #include "platform/window_system.h"
 
 extern "C" {
-void WebTouchListen();         // web_touch.js
-void WebRebuildGlEmulation();  // web_canvas.js
+void WebTouchListen();                            // web_touch.js
+void WebRebuildGlEmulation();                     // web_canvas.js
+void WebCanvasDescribe(const char* description);  // web_canvas.js
 }
 
 namespace {
@@ -127,6 +128,9 @@ int FirstWindowSidePx(const WindowOptions& /*options*/, int sidePx) {
 void PrepareGlutEnvironment() { WebTouchListen(); }
 
 void SetWindowTitle(const char* title) { emscripten_set_window_title(title); }
+
+// The page names the overview, where every visit starts, itself.
+void DescribeView(const char* description) { WebCanvasDescribe(description); }
 
 // Animation frames always come once per display refresh.
 bool RequestSyncedSwaps() { return true; }

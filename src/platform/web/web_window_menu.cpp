@@ -21,8 +21,6 @@ void WebMenuSetOpen(int open);
 void WebMenuViewport(int* size);
 void WebMenuCanvasToClient(int x, int y, int* point);
 void WebMenuDestroy();
-// web_canvas.js
-void WebCanvasShowsCloseUp(const char* label);
 }
 
 namespace {
@@ -49,7 +47,6 @@ struct PageLists final : MenuLists {
 
 PageLists pageLists;
 MenuController web;
-MenuChoice chooseEntry = nullptr;
 
 // A list of `entries`, whose row i opens the page's list opens[i] (none where it is -1 or missing).
 int BuildList(const Menu& entries, const std::vector<int>& opens) {
@@ -57,15 +54,6 @@ int BuildList(const Menu& entries, const std::vector<int>& opens) {
     for (std::size_t row = 0; row < entries.size(); ++row)
         WebMenuAddItem(list, entries[row].label.c_str(), row < opens.size() ? opens[row] : -1);
     return list;
-}
-
-// Hands the choice on, and names the canvas after what it shows from now on.
-void Choose(int value) {
-    chooseEntry(value);
-    for (const MenuEntry& entry : *web.menu) {
-        for (const MenuEntry& body : entry.submenu)
-            if (body.value == value) WebCanvasShowsCloseUp(body.label.c_str());
-    }
 }
 
 // Opens the main menu with its corner at client point (x, y): for a press there, or `byKey`.
@@ -106,11 +94,10 @@ void CreateWindowMenu(const Menu& menu, const char* /*labelLanguage*/, MenuChoic
         submenus.push_back(entry.submenu.empty() ? -1 : BuildList(entry.submenu, {}));
     pageLists.ids = {BuildList(menu, submenus)};
     pageLists.ids.insert(pageLists.ids.end(), submenus.begin(), submenus.end());
-    chooseEntry = choose;
     web.menu = &menu;
     web.rows = kRows;
     web.lists = &pageLists;
-    web.choose = Choose;
+    web.choose = choose;
     for (const int id : pageLists.ids) web.widths.push_back(id < 0 ? 0 : WebMenuWidth(id));
     std::atexit(FreeWindowMenu);
 }

@@ -59,3 +59,5 @@ void SetWindowTitle(const char* title) {
     const std::wstring text = Utf16(title);
     DefWindowProcW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
+
+void DescribeView(const char* /*description*/) {}
