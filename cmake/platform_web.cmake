@@ -29,3 +29,11 @@ add_custom_command(OUTPUT "${PROJECT_BINARY_DIR}/orrery.html"
   DEPENDS orrery "${ORRERY_WEB_DIR}/orrery.html.in" "${PROJECT_SOURCE_DIR}/cmake/web_page.cmake"
   COMMENT "Writing orrery.html")
 add_custom_target(orrery_page ALL DEPENDS "${PROJECT_BINARY_DIR}/orrery.html")
+
+# `ctest --preset web`: the page in headless Chromium and Firefox, driven from tests/web/ (after
+# `npm ci` there).
+enable_testing()
+add_test(NAME page_in_browsers COMMAND node --test --test-concurrency=1
+  WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}/tests/web")
+set_tests_properties(page_in_browsers PROPERTIES
+  ENVIRONMENT "ORRERY_PAGE=${PROJECT_BINARY_DIR}/orrery.html")

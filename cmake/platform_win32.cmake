@@ -32,3 +32,14 @@ target_link_options(orrery_core INTERFACE -static)
 
 include(cmake/windows_programs.cmake)  # orreryw.exe beside orrery.exe, icon and version details
 include(cmake/windows_package.cmake)  # the installer and the zip for Windows users
+
+# `ctest --preset windows`: tests/windows/, a project of its own built natively beside this one,
+# runs the programs and the packages (made first by `cpack --preset windows`) under wine.
+enable_testing()
+add_test(NAME windows_under_wine
+  COMMAND "${CMAKE_CTEST_COMMAND}" --build-and-test "${PROJECT_SOURCE_DIR}/tests/windows"
+          "${PROJECT_BINARY_DIR}/tests" --build-generator "${CMAKE_GENERATOR}"
+          --build-options -DCMAKE_BUILD_TYPE=Release "-DORRERY_WINDOWS_BUILD=${PROJECT_BINARY_DIR}"
+          "-DORRERY_WINDOWS_PACKAGE=${ORRERY_WINDOWS_PACKAGE}"
+          --test-command "${CMAKE_CTEST_COMMAND}" --output-on-failure)
+set_tests_properties(windows_under_wine PROPERTIES ENVIRONMENT CMAKE_BUILD_PARALLEL_LEVEL=2)

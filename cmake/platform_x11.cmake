@@ -18,7 +18,7 @@ target_sources(orrery_core PRIVATE
   src/platform/x11/x11_display_refresh.cpp
   src/platform/x11/x11_menu_drawing.cpp
   src/platform/x11/x11_menu_loop.cpp
-  src/platform/x11/x11_menu.cpp
+  src/platform/x11/x11_window_menu.cpp
   src/platform/desktop/glut_frame_loop.cpp)
 target_link_libraries(orrery_core PUBLIC OpenGL::GL OpenGL::GLU OpenGL::GLX GLUT::GLUT X11::X11
   X11::Xrandr X11::Xft Fontconfig::Fontconfig)

@@ -1,7 +1,6 @@
 # Shared by scripts/test: static checks over src/ and data/, and the sanitizer build and test run.
 
 CHECK_PACKAGES=(clang-tidy cppcheck desktop-file-utils groff-base)
-SANITIZER_BUILD="$ORRERY_ROOT/build-asan"
 
 # Runs a checker; on findings prints them (without clang-tidy's per-file tallies) and fails.
 run_quietly() {
@@ -44,17 +43,12 @@ run_data_checks() {
 
 # Configures build-asan/ with AddressSanitizer and UndefinedBehaviorSanitizer and builds everything.
 build_sanitized() {
-    build_orrery "$SANITIZER_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORRERY_SANITIZE=ON
+    build_orrery asan
 }
 
-# Every test of build-asan/; any sanitizer report fails the test that caused it. Leak reports of
-# third-party libraries are suppressed one by one in sanitizer.supp.
+# Every test of build-asan/, with the sanitizers' options that the asan test preset sets: any
+# report fails the test that caused it, and leak reports of third-party libraries are suppressed
+# one by one in sanitizer.supp.
 run_sanitized_tests() {
-    (
-        export ASAN_OPTIONS="detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_string_checks=1"
-        export LSAN_OPTIONS="suppressions=$ORRERY_ROOT/scripts/lib/sanitizer.supp:print_suppressions=0"
-        export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-        cd "$SANITIZER_BUILD"
-        ctest --output-on-failure -j "$(nproc)"
-    )
+    (cd "$ORRERY_ROOT" && ctest --preset asan -j "$(nproc)")
 }

@@ -51,11 +51,11 @@ as_root() {
     fi
 }
 
-# build_orrery [DIR [CMAKE-ARGS...]]: configures DIR (default build/) in Release, unless the
-# arguments say otherwise, and builds everything.
+# build_orrery [PRESET [CMAKE-ARGS...]]: configures the build of CMakePresets.json's PRESET
+# (default: Release in build/), with the arguments on top, and builds everything.
 build_orrery() {
-    local dir="${1:-$ORRERY_ROOT/build}"
+    local preset="${1:-default}"
     shift || true
-    cmake -S "$ORRERY_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
-    cmake --build "$dir" -j "$(nproc)"
+    (cd "$ORRERY_ROOT" && cmake --preset "$preset" "$@" >/dev/null &&
+        cmake --build --preset "$preset" -j "$(nproc)")
 }

@@ -69,12 +69,14 @@ source_archive() {
     git -C "$ORRERY_ROOT" -c tar.umask=022 archive --format=tar --prefix="$2/" "$1" | gzip -9n
 }
 
-# release_deb TREE: the Debian package of an unpacked tree, built in TREE/build; prints its path.
+# release_deb TREE: the Debian package of an unpacked tree, built in TREE/build (its default
+# preset, without the tests); prints its path.
 release_deb() {
     local tree="$1"
-    run_logged "$RELEASE_BUILD/deb-configure.log" cmake -S "$tree" -B "$tree/build" \
-        -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF || return 1
-    run_logged "$RELEASE_BUILD/deb-build.log" cmake --build "$tree/build" -j "$(nproc)" || return 1
+    (cd "$tree" &&
+        run_logged "$RELEASE_BUILD/deb-configure.log" cmake --preset default -DBUILD_TESTING=OFF &&
+        run_logged "$RELEASE_BUILD/deb-build.log" cmake --build --preset default -j "$(nproc)") ||
+        return 1
     (cd "$tree/build" && run_logged "$RELEASE_BUILD/deb-cpack.log" cpack -G DEB) || return 1
     ls "$tree"/build/orrery_*.deb
 }

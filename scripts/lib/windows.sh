@@ -137,24 +137,16 @@ windows_package_base() {
 build_windows() {
     build_freeglut || return 1
     echo "Cross-building orrery.exe and orreryw.exe in $WINDOWS_BUILD"
-    run_logged "$WINDOWS_BUILD/configure.log" \
-        cmake -S "$ORRERY_ROOT" -B "$WINDOWS_BUILD" -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_TOOLCHAIN" \
-        -DCMAKE_BUILD_TYPE=Release || return 1
-    run_logged "$WINDOWS_BUILD/build.log" \
-        cmake --build "$WINDOWS_BUILD" -j "$(windows_jobs)" || return 1
-    echo "Packing the installer (NSIS) and the zip"
-    (cd "$WINDOWS_BUILD" && run_logged cpack-nsis.log cpack -G NSIS &&
-        run_logged cpack-zip.log cpack -G ZIP)
+    (cd "$ORRERY_ROOT" &&
+        run_logged "$WINDOWS_BUILD/configure.log" cmake --preset windows &&
+        run_logged "$WINDOWS_BUILD/build.log" cmake --build --preset windows -j "$(windows_jobs)" &&
+        echo "Packing the installer (NSIS) and the zip" &&
+        run_logged "$WINDOWS_BUILD/cpack.log" cpack --preset windows)
 }
 
-# run_windows_tests: builds the native test programs of tests/windows/ in build-windows/tests/
-# and runs them; they make a fresh wine prefix in build-windows/wine-prefix/ first.
+# run_windows_tests: the windows test preset: builds the native test programs of tests/windows/
+# in build-windows/tests/ and runs them; they make a fresh wine prefix in
+# build-windows/wine-prefix/ first.
 run_windows_tests() {
-    local tests="$WINDOWS_BUILD/tests"
-    run_logged "$WINDOWS_BUILD/tests-configure.log" \
-        cmake -S "$ORRERY_ROOT/tests/windows" -B "$tests" -DCMAKE_BUILD_TYPE=Release \
-        -DORRERY_WINDOWS_BUILD="$WINDOWS_BUILD" -DORRERY_WINDOWS_PACKAGE="$(windows_package_base)" ||
-        return 1
-    run_logged "$WINDOWS_BUILD/tests-build.log" cmake --build "$tests" -j "$(windows_jobs)" || return 1
-    (cd "$tests" && ctest --output-on-failure)
+    (cd "$ORRERY_ROOT" && ctest --preset windows)
 }

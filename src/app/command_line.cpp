@@ -57,7 +57,7 @@ const GlutOption* FindGlutOption(const char* argument) {
 }
 
 CommandLineReading Misuse(const std::string& problem) {
-    return {CommandLineRequest::Misuse, "orrery: " + problem, false};
+    return {CommandLineRequest::Misuse, "orrery: " + problem, false, {}};
 }
 
 std::string BadGeometry(const char* value) {
@@ -113,23 +113,25 @@ std::optional<bool> GeometryGivesSize(const char* geometry) {
 CommandLineReading ReadCommandLine(int argc, char** argv) {
     CommandLineReading reading;
     bool direct = false;
-    bool indirect = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        if (argument == "--help") return {CommandLineRequest::Help, "", false};
-        if (argument == "--version") return {CommandLineRequest::Version, "", false};
+        if (argument == "--help") return {CommandLineRequest::Help, "", false, {}};
+        if (argument == "--version") return {CommandLineRequest::Version, "", false, {}};
         const GlutOption* option = FindGlutOption(argv[i]);
         if (option == nullptr) return Misuse("unknown argument '" + argument + "'");
         direct = direct || argument == "-direct";
-        indirect = indirect || argument == "-indirect";
-        if (direct && indirect) return Misuse("-direct and -indirect cannot be given together");
+        reading.window.indirect = reading.window.indirect || argument == "-indirect";
+        if (direct && reading.window.indirect)
+            return Misuse("-direct and -indirect cannot be given together");
         if (!option->takesValue) continue;
         if (i + 1 == argc) return Misuse("option " + argument + " needs a value");
         const char* value = argv[++i];
+        if (argument == "-display") reading.window.display = value;
         if (argument != "-geometry") continue;
         const std::optional<bool> givesSize = GeometryGivesSize(value);
         if (!givesSize) return Misuse(BadGeometry(value));
         reading.windowSizeGiven = *givesSize;
+        reading.window.geometry = value;
     }
     return reading;
 }

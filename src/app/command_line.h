@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/window_system.h"
+
 // What the arguments ask of the program besides GLUT's options.
 enum class CommandLineRequest { OpenWindow, Help, Version, Misuse };
 
@@ -11,6 +13,7 @@ struct CommandLineReading {
     CommandLineRequest request = CommandLineRequest::OpenWindow;
     std::string problem;           // for Misuse: one line naming the offending argument
     bool windowSizeGiven = false;  // the -geometry that GLUT takes (the last) gives a size
+    WindowOptions window;          // pointing into the arguments
 };
 
 // Reads the arguments in order: --help, --version or the first argument GLUT does not take

@@ -20,12 +20,13 @@ int main(int argc, char** argv) {
     // --help, --version and arguments it does not take are answered without a display.
     const CommandLineReading reading = ReadCommandLine(argc, argv);
     if (const auto status = AnswerCommandLine(reading)) return *status;
-    if (const char* reason = NoWindowSystemReason(argc, argv)) {
+    if (const char* reason = NoWindowSystemReason(reading.window)) {
         std::fprintf(stderr, "%s\n", reason);
         return 1;
     }
     // -geometry WxH wins over the first size.
-    const int sidePx = reading.windowSizeGiven ? 0 : FirstWindowSidePx(argc, argv, kWindowSizePx);
+    const int sidePx =
+        reading.windowSizeGiven ? 0 : FirstWindowSidePx(reading.window, kWindowSizePx);
     PrepareGlutEnvironment();
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);

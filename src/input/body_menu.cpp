@@ -40,6 +40,7 @@ void BuildMenus() { CreateWindowMenu(BodyMenu(), kLabelLanguage, SelectBody); }
 
 void SelectBody(int value) {
     SelectBodyOn(scene, value);
+    if (const BodyInfo* body = FindBody(value)) DescribeView(body->closeUpDescription);
     glutPostRedisplay();
 }
 

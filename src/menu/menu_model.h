@@ -12,6 +12,7 @@ struct MenuEntry {
     std::vector<MenuEntry> submenu;  // empty for an entry that is chosen rather than opened
 };
 using Menu = std::vector<MenuEntry>;
+using MenuChoice = void (*)(int value);  // told the value of the entry chosen
 
 struct Rect {
     int x = 0, y = 0, width = 0, height = 0;

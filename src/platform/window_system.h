@@ -6,11 +6,19 @@
 
 #include "menu/menu_model.h"
 
+// What of GLUT's options the window system looks at before glutInit, as the command line gives
+// them: the value of the last -display and -geometry (null where none is given), and -indirect.
+struct WindowOptions {
+    const char* display = nullptr;
+    const char* geometry = nullptr;
+    bool indirect = false;
+};
+
 // Why no window can be opened, as one line for stderr, or null when one can. Asked before
 // glutInit, which would otherwise end the process with a message that names nothing. When one
 // can, whatever the window system refuses later also ends the process with one line saying what
 // failed, and exit status 1, rather than with the system's raw report.
-const char* NoWindowSystemReason(int argc, char** argv);
+const char* NoWindowSystemReason(const WindowOptions& options);
 
 // What --help says of the GLUT options this system's GLUT acts on: the usage line's part, and
 // one line for each option, each ending in a line end. Empty where the system takes none.
@@ -22,8 +30,8 @@ GlutOptionsHelp WindowSystemOptionsHelp();
 
 // The side in pixels of the first window, a square: `sidePx` as the system scales a program's
 // window, but never larger than the work area of the monitor it opens on holds, frame included.
-// Asked before glutInit, with the same arguments.
-int FirstWindowSidePx(int argc, char** argv, int sidePx);
+// Asked before glutInit.
+int FirstWindowSidePx(const WindowOptions& options, int sidePx);
 
 // Readies the system for glutInit, called just before it: keeps from glutInit what of the
 // environment names nothing on this system, and in the browser puts in the page's own listeners
@@ -32,6 +40,10 @@ void PrepareGlutEnvironment();
 
 // Shows the UTF-8 `title` on the current GLUT window whatever the system's own code page.
 void SetWindowTitle(const char* title);
+
+// Tells assistive technology, in UTF-8, what the window shows from now on: the page gives its
+// canvas that name; a desktop window has no such description, and the call does nothing there.
+void DescribeView(const char* description);
 
 // Asks that each swap of the current GLUT window wait for the display's refresh. Returns whether
 // the driver took it.
@@ -65,7 +77,6 @@ bool FrameCallsAtRefreshesOnly();
 // The pop-up menu of the current GLUT window. `menu` must outlive the program's window; a choice
 // calls `choose` with the chosen entry's value, once. Whatever the user should know (no menu, no
 // font for the labels) goes to stderr.
-using MenuChoice = void (*)(int value);
 void CreateWindowMenu(const Menu& menu, const char* labelLanguage, MenuChoice choose);
 
 // A press or release of the menu's button at (x, y) in the window: a press opens the menu.

@@ -1,5 +1,6 @@
 // Every frame the program draws must match, pixel for pixel, the plain rendering it speeds up:
-// spheres built by GLUT on every call, all 1000 stars drawn, in the described order.
+// spheres built by GLUT on every call, all 1000 stars drawn, and the overview drawn as stars, Sun,
+// grid, then the planets from Mercury out.
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 #include <gtest/gtest.h>

@@ -62,8 +62,9 @@ fi
 # The second build: its own folders, its own umask and time zone.
 (umask 027
  export TZ=Pacific/Chatham
- cmake -S "$copy" -B "$copy/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
- cmake --build "$copy/build" -j "$(nproc)" >/dev/null)
+ cd "$copy"
+ cmake --preset default -DBUILD_TESTING=OFF >/dev/null
+ cmake --build --preset default -j "$(nproc)" >/dev/null)
 umask 022
 (cd "$work" && cpack -G DEB --config "$first/CPackConfig.cmake" -B "$work/first" >/dev/null)
 (cd "$work" && cpack -G DEB --config "$copy/build/CPackConfig.cmake" -B "$work/second" >/dev/null)
@@ -75,11 +76,10 @@ dpkg-deb -x "$work/second/$deb" "$work/unpacked"
 if [ -n "$windows" ]; then
     (umask 027
      export TZ=Pacific/Chatham
-     cmake -S "$copy" -B "$copy/build-windows" -DCMAKE_BUILD_TYPE=Release \
-         -DCMAKE_TOOLCHAIN_FILE="$copy/cmake/toolchain-mingw-w64-x86_64.cmake" \
-         -DORRERY_FREEGLUT_PREFIX="$windows/freeglut" >/dev/null
-     cmake --build "$copy/build-windows" -j 2 >/dev/null
-     cd "$copy/build-windows" && cpack -G NSIS >/dev/null && cpack -G ZIP >/dev/null)
+     cd "$copy"
+     cmake --preset windows -DORRERY_FREEGLUT_PREFIX="$windows/freeglut" >/dev/null
+     cmake --build --preset windows -j 2 >/dev/null
+     cpack --preset windows >/dev/null)
     # The packages and the programs as linked (the packages hold them stripped).
     for file in "$windows"/*.exe "$windows"/Orrery-*-win64.zip; do
         same "$file" "$copy/build-windows/$(basename "$file")"

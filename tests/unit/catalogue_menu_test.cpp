@@ -1,5 +1,5 @@
 // The start-up state, lookups into the body catalogue, the body menu's data, placement and rules,
-// choosing a body from it, and the first window's size on the screen.
+// its controller, choosing a body from it, and the first window's size on the screen.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "input/body_menu.h"
+#include "menu/menu_controller.h"
 #include "menu/menu_model.h"
 #include "platform/screen_fit.h"
 
@@ -24,21 +25,21 @@ TEST(InitialSceneState, StartsInTheOverviewFromAboveFront) {
     EXPECT_EQ(scene.orbitAngle, angles) << "the global scene starts from the same values";
 }
 
-// Every column of every row, as the bodies' table gives them; the Sun has no orbit (its cells
-// are unused) and no range of its own.
+// Every column of every row: names, menu values, colours, radii, angles, steps, tilts, ranges and
+// descriptions; the Sun has no orbit (its cells are unused) and no range of its own.
 TEST(BodyCatalogue, HoldsTheTablesNumbersAndFindsMenuValuesTwoToEleven) {
     // clang-format off
     const std::vector<std::string> table{
-        "Sun 2 230,50,0 0 6 0 0 255,0,0 0.4 0 nan",
-        "Mercury 3 255,0,0 7 0.6 90 4.09 250,50,50 0.2 -0.1 10",
-        "Venus 4 255,110,0 10 1.8 320 1.602 255,110,0 0.09 -357 10",
-        "Earth 5 60,90,250 14.2 1.9 120 1 60,90,250 1 -23 10",
-        "Mars 6 230,50,30 17.8 1 280 0.72 230,50,30 0.9 -25 10",
-        "Jupiter 7 90,110,160 23 3.8 340 0.5 90,110,160 2.43 -3 10",
-        "Saturn 8 130,80,30 31 3.4 180 0.38 130,80,30 2.34 -27 10",
-        "Uranus 9 80,150,240 38 2.5 110 0.2 80,150,240 1.34 -98 10",
-        "Neptune 10 60,110,200 44 2.4 220 0.1 60,110,200 1.25 -30 10",
-        "Pluto 11 130,220,250 48 0.5 60 0.05 130,220,250 0.156 -120 10",
+        "Sun 2 230,50,0 0 6 0 0 255,0,0 0.4 0 nan 태양 가까이 보기: 자전축을 따라 도는 태양",
+        "Mercury 3 255,0,0 7 0.6 90 4.09 250,50,50 0.2 -0.1 10 수성 가까이 보기: 자전축을 따라 도는 수성",
+        "Venus 4 255,110,0 10 1.8 320 1.602 255,110,0 0.09 -357 10 금성 가까이 보기: 자전축을 따라 도는 금성",
+        "Earth 5 60,90,250 14.2 1.9 120 1 60,90,250 1 -23 10 지구 가까이 보기: 자전축을 따라 도는 지구",
+        "Mars 6 230,50,30 17.8 1 280 0.72 230,50,30 0.9 -25 10 화성 가까이 보기: 자전축을 따라 도는 화성",
+        "Jupiter 7 90,110,160 23 3.8 340 0.5 90,110,160 2.43 -3 10 목성 가까이 보기: 자전축을 따라 도는 목성",
+        "Saturn 8 130,80,30 31 3.4 180 0.38 130,80,30 2.34 -27 10 토성 가까이 보기: 자전축을 따라 도는 토성",
+        "Uranus 9 80,150,240 38 2.5 110 0.2 80,150,240 1.34 -98 10 천왕성 가까이 보기: 자전축을 따라 도는 천왕성",
+        "Neptune 10 60,110,200 44 2.4 220 0.1 60,110,200 1.25 -30 10 해왕성 가까이 보기: 자전축을 따라 도는 해왕성",
+        "Pluto 11 130,220,250 48 0.5 60 0.05 130,220,250 0.156 -120 10 명왕성 가까이 보기: 자전축을 따라 도는 명왕성",
     };
     // clang-format on
     std::vector<std::string> rows;
@@ -47,11 +48,11 @@ TEST(BodyCatalogue, HoldsTheTablesNumbersAndFindsMenuValuesTwoToEleven) {
         ASSERT_NE(b, nullptr) << value;
         EXPECT_EQ(b, value == 2 ? &Sun() : &Planet(value - 3));
         const Rgb o = b->overviewColour, c = b->closeUpColour;
-        char row[160];  // %g spells these floats as the table does
-        std::snprintf(row, sizeof row, "%s %d %d,%d,%d %g %g %g %g %d,%d,%d %g %g %g", b->name,
+        char row[256];  // %g spells these floats as the table does
+        std::snprintf(row, sizeof row, "%s %d %d,%d,%d %g %g %g %g %d,%d,%d %g %g %g %s", b->name,
                       b->menuValue, o.r, o.g, o.b, b->orbitRadius, b->sphereRadius, b->initialAngle,
                       b->orbitStep, c.r, c.g, c.b, b->spinStep, b->tilt,
-                      b->closeUpRange.value_or(std::nanf("")));
+                      b->closeUpRange.value_or(std::nanf("")), b->closeUpDescription);
         rows.emplace_back(row);
     }
     EXPECT_EQ(rows, table);
@@ -294,6 +295,59 @@ TEST(MenuSession, PointerButtonsAndKeysChooseOrCloseAsDesktopMenusDo) {
         {"M3DD^", "chose 5"},  // a release picks what lies under the pointer
     };
     for (const auto& c : cases) EXPECT_EQ(PlayMenu(c.script), c.result) << c.script;
+}
+
+std::string menuLog;  // what the controller asked of the window system, and the choice, in order
+
+struct LoggedLists final : MenuLists {
+    bool inputFree = true;
+    bool TakeInput() override { return menuLog += "take ", inputFree; }
+    void ReleaseInput() override { menuLog += "release "; }
+    void ShowList(int list, const Rect& r) override {
+        menuLog += "show" + std::to_string(list) + "@" + Text(r) + " ";
+    }
+    void HideList(int list) override { menuLog += "hide" + std::to_string(list) + " "; }
+    void HighlightRow(int list, int row) override {
+        menuLog += "light" + std::to_string(list) + ":" + std::to_string(row) + " ";
+    }
+};
+
+TEST(MenuController, OpensByKeyOrPressAndShowsEachListHighlightedBeforeChoosing) {
+    LoggedLists lists;
+    MenuController menu;
+    menu.menu = &BodyMenu();
+    menu.rows = {4, 25};
+    menu.widths = {150, 200};
+    menu.lists = &lists;
+    menu.choose = [](int value) { menuLog += "chose" + std::to_string(value); };
+    const Rect screen{0, 0, 1280, 1024};
+    // From the keyboard in the screen's corner: Right opens the list, three Downs reach Earth.
+    ASSERT_TRUE(OpenMenu(menu, screen, 1279, 1023, true));
+    EXPECT_FALSE(OpenMenu(menu, screen, 0, 0, false)) << "open already";
+    for (const char* key : std::vector<const char*>{"Right", "KP_Down", "ArrowDown", "F10", nullptr,
+                                                    "Down", "Return"})
+        MenuKeyDown(menu, MenuKeyNamed(key));
+    EXPECT_EQ(menuLog,
+              "take light0:0 show0@150x33+1130+991 light1:0 show1@200x258+930+766 light1:1 "
+              "light1:2 light1:3 hide1 hide0 release chose5");
+    // Pressed at (500, 500), dragged over the entry and onto Mars; the wheel does nothing.
+    menuLog.clear();
+    ASSERT_TRUE(OpenMenu(menu, screen, 500, 500, false));
+    MoveMenuPointerTo(menu, 520, 515);
+    MenuButton(menu, true, 3, 700, 609);
+    MoveMenuPointerTo(menu, 700, 609);
+    MenuButton(menu, false, 2, 700, 609);
+    EXPECT_EQ(menuLog,
+              "take light0:-1 show0@150x33+500+500 light1:-1 show1@200x258+650+500 light0:0 "
+              "light1:4 hide1 hide0 release chose6");
+    // Input that cannot be had opens nothing; Escape closes.
+    menuLog.clear();
+    lists.inputFree = false;
+    EXPECT_FALSE(OpenMenu(menu, screen, 500, 500, false));
+    lists.inputFree = true;
+    ASSERT_TRUE(OpenMenu(menu, screen, 500, 500, false));
+    MenuKeyDown(menu, MenuKeyNamed("Escape"));
+    EXPECT_EQ(menuLog, "take take light0:-1 show0@150x33+500+500 hide0 release ");
 }
 
 }  // namespace

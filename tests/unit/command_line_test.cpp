@@ -93,6 +93,12 @@ TEST(CommandLine, GeometryTakesSizesFrom1To16384AndPositionsAsXReadsThem) {
     Args badThenGood({"orrery", "-geometry", "0x0", "-geometry", "800x600"});
     EXPECT_EQ(ReadCommandLine(badThenGood.argc(), badThenGood.argv()).request,
               CommandLineRequest::Misuse);
+    // The window system is handed what GLUT takes: the last -display and -geometry, -indirect.
+    Args twice({"orrery", "-display", ":1", "-indirect", "-geometry", "8x6", "-display", ":2",
+                "-geometry", "+5+5"});
+    const WindowOptions w = ReadCommandLine(twice.argc(), twice.argv()).window;
+    EXPECT_EQ(std::string(w.display) + " " + w.geometry + " " + std::to_string(w.indirect),
+              ":2 +5+5 1");
 }
 
 }  // namespace

@@ -28,11 +28,10 @@ mergeInto(LibraryManager.library, {
       });
     },
 
-    // Arrow keys, Enter and Escape as the menu rules number them; every other key is 6.
-    keyNumber: function(key) {
-      var keys = ['ArrowUp', 'ArrowDown', 'ArrowLeft', 'ArrowRight', 'Enter', 'Escape'];
-      var number = keys.indexOf(key);
-      return number < 0 ? keys.length : number;
+    // A list shown or hidden, and the entry that opens it saying so.
+    setHidden: function(list, hidden) {
+      list.hidden = hidden;
+      if (list.opener) list.opener.setAttribute('aria-expanded', String(!hidden));
     },
 
     // The Menu key, and a contextmenu event no pointer made (the browser's own for that key or
@@ -59,7 +58,11 @@ mergeInto(LibraryManager.library, {
         case 'mousemove': _WebMenuPointer(0, 0, event.clientX, event.clientY); break;
         case 'mousedown': _WebMenuPointer(1, event.button, event.clientX, event.clientY); break;
         case 'mouseup': _WebMenuPointer(2, event.button, event.clientX, event.clientY); break;
-        case 'keydown': _WebMenuKey(WebMenu.keyNumber(event.key)); break;
+        case 'keydown':  // the key's name, on the stack for the call
+          var stack = stackSave();
+          _WebMenuKey(allocateUTF8OnStack(event.key));
+          stackRestore(stack);
+          break;
       }
     },
   },
@@ -86,7 +89,7 @@ mergeInto(LibraryManager.library, {
     if (opensList >= 0) {
       item.setAttribute('aria-haspopup', 'menu');
       item.setAttribute('aria-expanded', 'false');
-      item.opensList = opensList;
+      WebMenu.lists[opensList].opener = item;
     }
     WebMenu.lists[list].appendChild(item);
   },
@@ -110,19 +113,16 @@ mergeInto(LibraryManager.library, {
     element.style.top = y + 'px';
     element.style.width = width + 'px';
     element.style.height = height + 'px';
-    element.hidden = false;
+    WebMenu.setHidden(element, false);
   },
 
   WebMenuHideList__deps: ['$WebMenu'],
-  WebMenuHideList: function(list) { WebMenu.lists[list].hidden = true; },
+  WebMenuHideList: function(list) { WebMenu.setHidden(WebMenu.lists[list], true); },
 
   WebMenuHighlight__deps: ['$WebMenu'],
   WebMenuHighlight: function(list, row) {
     Array.prototype.forEach.call(WebMenu.lists[list].children, function(item, index) {
       item.classList.toggle('highlighted', index == row);
-      if (item.opensList !== undefined) {
-        item.setAttribute('aria-expanded', String(!WebMenu.lists[item.opensList].hidden));
-      }
     });
   },
 

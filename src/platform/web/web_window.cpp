@@ -8,8 +8,9 @@
 #include "platform/window_system.h"
 
 extern "C" {
-void WebTouchListen();         // web_touch.js
-void WebRebuildGlEmulation();  // web_canvas.js
+void WebTouchListen();                            // web_touch.js
+void WebRebuildGlEmulation();                     // web_canvas.js
+void WebCanvasDescribe(const char* description);  // web_canvas.js
 }
 
 namespace {
@@ -94,7 +95,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void WebPixelRatioChanged() { MatchBufferToCanva
 // Emscripten's glutInit reads no options, and a page has no command line to give it any.
 GlutOptionsHelp WindowSystemOptionsHelp() { return {"", ""}; }
 
-const char* NoWindowSystemReason(int /*argc*/, char** /*argv*/) {
+const char* NoWindowSystemReason(const WindowOptions& /*options*/) {
     if (WebGlOffered() != 0) return nullptr;
     return "orrery: this browser gives the page no WebGL, which the viewer draws with "
            "(turn on hardware acceleration or WebGL in its settings)";
@@ -102,7 +103,7 @@ const char* NoWindowSystemReason(int /*argc*/, char** /*argv*/) {
 
 // The style sheet asks for `sidePx` CSS pixels where the page has room, else the largest square
 // that fits.
-int FirstWindowSidePx(int /*argc*/, char** /*argv*/, int sidePx) {
+int FirstWindowSidePx(const WindowOptions& /*options*/, int sidePx) {
     int width = 0;
     int height = 0;
     return CanvasBufferSize(width, height) ? width : sidePx;
@@ -113,6 +114,9 @@ int FirstWindowSidePx(int /*argc*/, char** /*argv*/, int sidePx) {
 void PrepareGlutEnvironment() { WebTouchListen(); }
 
 void SetWindowTitle(const char* title) { emscripten_set_window_title(title); }
+
+// The page names the overview, where every visit starts, itself.
+void DescribeView(const char* description) { WebCanvasDescribe(description); }
 
 // Animation frames always come once per display refresh.
 bool RequestSyncedSwaps() { return true; }

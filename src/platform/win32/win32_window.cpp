@@ -26,7 +26,7 @@ GlutOptionsHelp WindowSystemOptionsHelp() {
 }
 
 // Windows has its desktop whenever a program runs.
-const char* NoWindowSystemReason(int /*argc*/, char** /*argv*/) { return nullptr; }
+const char* NoWindowSystemReason(const WindowOptions& /*options*/) { return nullptr; }
 
 // DISPLAY, where it is set (by wine, or for an X server of WSL), names an X display: freeglut
 // would take it for a Windows display device and warn that it cannot open it. Its -display option
@@ -97,7 +97,7 @@ LRESULT CALLBACK AnswerScaleChange(HWND window, UINT message, WPARAM wParam, LPA
 // The window opens where Windows puts a new window, on the primary monitor. The manifest makes
 // the program aware of each monitor's scale factor, so sizes here are the monitor's own pixels,
 // and freeglut's frame around them is that of a WS_OVERLAPPEDWINDOW at the monitor's DPI.
-int FirstWindowSidePx(int /*argc*/, char** /*argv*/, int sidePx) {
+int FirstWindowSidePx(const WindowOptions& /*options*/, int sidePx) {
     const HMONITOR monitor = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
     UINT dpiX = USER_DEFAULT_SCREEN_DPI;
     UINT dpi = USER_DEFAULT_SCREEN_DPI;  // Windows gives both directions the same
@@ -122,3 +122,5 @@ void SetWindowTitle(const char* title) {
     const std::wstring text = Utf16(title);
     DefWindowProcW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
+
+void DescribeView(const char* /*description*/) {}

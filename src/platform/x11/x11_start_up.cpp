@@ -2,7 +2,6 @@
 #include <X11/Xutil.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <utility>
 
 #include "platform/screen_fit.h"
@@ -11,23 +10,6 @@
 #include "platform/x11/x11_screen.h"
 
 namespace {
-
-// Where GLUT finds `option` last among its options (the values of -display and -geometry are
-// not options), or 0. The arguments are well formed by now.
-int LastGlutOption(int argc, char** argv, const char* option) {
-    int found = 0;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], option) == 0) found = i;
-        if (std::strcmp(argv[i], "-display") == 0 || std::strcmp(argv[i], "-geometry") == 0) ++i;
-    }
-    return found;
-}
-
-// The value GLUT takes for -display or -geometry, or null.
-const char* GlutOptionValue(int argc, char** argv, const char* option) {
-    const int i = LastGlutOption(argc, argv, option);
-    return i > 0 && i + 1 < argc ? argv[i + 1] : nullptr;
-}
 
 // Where the window opens: at the corner -geometry places, else where the pointer is.
 std::pair<int, int> OpeningPoint(Display* display, const char* geometry) {
@@ -65,15 +47,14 @@ GlutOptionsHelp WindowSystemOptionsHelp() {
 )"};
 }
 
-const char* NoWindowSystemReason(int argc, char** argv) {
+const char* NoWindowSystemReason(const WindowOptions& options) {
     // freeglut would report an unset DISPLAY as "failed to open display ''", which names nothing.
-    const char* named = GlutOptionValue(argc, argv, "-display");
     const char* environment = std::getenv("DISPLAY");
-    if (named == nullptr && (environment == nullptr || *environment == '\0'))
+    if (options.display == nullptr && (environment == nullptr || *environment == '\0'))
         return "orrery: no X display: DISPLAY is not set (set it, or pass -display HOST:N)";
-    if (LastGlutOption(argc, argv, "-indirect") > 0) {
+    if (options.indirect) {
         // A display that does not open is glutInit's to report.
-        Display* display = XOpenDisplay(named);
+        Display* display = XOpenDisplay(options.display);
         const bool allowed = display == nullptr || IndirectGlAllowed(display);
         if (display != nullptr) XCloseDisplay(display);
         if (!allowed) {
@@ -87,11 +68,11 @@ const char* NoWindowSystemReason(int argc, char** argv) {
 
 // X11 scales nothing itself: desktops at 200 % set Xft.dpi to 192, which the menu's font follows
 // too, so the window grows by the same factor.
-int FirstWindowSidePx(int argc, char** argv, int sidePx) {
-    Display* display = XOpenDisplay(GlutOptionValue(argc, argv, "-display"));
+int FirstWindowSidePx(const WindowOptions& options, int sidePx) {
+    Display* display = XOpenDisplay(options.display);
     if (display == nullptr) return sidePx;  // glutInit reports it
     const int scaled = ScaledSidePx(sidePx, ScreenDpi(XGetDefault(display, "Xft", "dpi")));
-    const auto [x, y] = OpeningPoint(display, GlutOptionValue(argc, argv, "-geometry"));
+    const auto [x, y] = OpeningPoint(display, options.geometry);
     const Rect monitor = MonitorAt(Monitors(display), x, y, ScreenRect(display));
     Rect area = Intersection(WorkArea(display), monitor);
     if (area.width == 0 || area.height == 0) area = monitor;

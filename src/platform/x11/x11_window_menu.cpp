@@ -13,26 +13,21 @@ namespace {
 constexpr int kPumpIntervalMs = 4;
 
 PopupMenu windowMenu;
-MenuChoice chooseEntry = nullptr;
 bool pumpScheduled = false;
 
 void PumpWindowMenu(int /*unused*/);
 
 // The menu's connection is not GLUT's, so GLUT's loop looks at it on a timer, only while open.
 void SchedulePump() {
-    if (!windowMenu.open || pumpScheduled) return;
+    if (!windowMenu.controller.open || pumpScheduled) return;
     pumpScheduled = true;
     glutTimerFunc(kPumpIntervalMs, PumpWindowMenu, 0);
 }
 
-void Finish(const MenuStep& step) {
-    if (step.outcome == MenuOutcome::kChoose) chooseEntry(step.value);
-    SchedulePump();
-}
-
 void PumpWindowMenu(int /*unused*/) {
     pumpScheduled = false;
-    Finish(PumpPopupMenu(windowMenu));
+    PumpPopupMenu(windowMenu);
+    SchedulePump();
 }
 
 void FreeWindowMenu() { DisconnectPopupMenu(windowMenu); }
@@ -40,10 +35,9 @@ void FreeWindowMenu() { DisconnectPopupMenu(windowMenu); }
 }  // namespace
 
 void CreateWindowMenu(const Menu& menu, const char* labelLanguage, MenuChoice choose) {
-    chooseEntry = choose;
     // freeglut's GLX context draws straight to its X window, so the current drawable is the window.
     if (!ConnectPopupMenu(windowMenu, glXGetCurrentDisplay(), glXGetCurrentDrawable(), menu,
-                          labelLanguage)) {
+                          labelLanguage, choose)) {
         std::fputs("orrery: no menu: no second connection to the X display or no font\n", stderr);
         return;
     }
@@ -57,8 +51,9 @@ void CreateWindowMenu(const Menu& menu, const char* labelLanguage, MenuChoice ch
 }
 
 void WindowMenuButton(bool pressed, int x, int y) {
-    if (windowMenu.open) {
-        Finish(FeedPopupButton(windowMenu, pressed, x, y));
+    if (windowMenu.controller.open) {
+        FeedPopupButton(windowMenu, pressed, x, y);
+        SchedulePump();
     } else if (pressed && OpenPopupMenu(windowMenu, x, y, false)) {
         SchedulePump();
     }
