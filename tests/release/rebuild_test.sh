@@ -100,10 +100,9 @@ fi
 if [ -n "$arm64" ]; then
     (umask 027
      export TZ=Pacific/Chatham
-     source "$copy/scripts/lib/common.sh"
-     source "$copy/scripts/lib/arm64.sh"
-     configure_arm64 "$copy" "$copy/build-arm64" -DBUILD_TESTING=OFF >/dev/null
-     cmake --build "$copy/build-arm64" -j 2 >/dev/null)
+     cd "$copy"
+     cmake --preset arm64 -DBUILD_TESTING=OFF >/dev/null
+     cmake --build --preset arm64 -j 2 >/dev/null)
     mkdir -p "$work/arm64/first" "$work/arm64/second"
     (cd "$work/arm64" && cpack -G DEB --config "$arm64/CPackConfig.cmake" -B first >/dev/null)
     (cd "$work/arm64" && cpack -G DEB --config "$copy/build-arm64/CPackConfig.cmake" -B second \
