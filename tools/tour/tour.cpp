@@ -78,6 +78,11 @@ std::vector<TourStep> Steps() {
          [=](OrreryDriver& app) {
              *menu = app.OpenBodyMenu();
              app.HoverBody(*menu, sun);
+             // The menu's windows are not the main window, whose fresh frames say nothing of
+             // them: the shot waits until the Sun's row shows its highlight.
+             Require(
+                 PollUntil([&] { return !(app.Grab(menu->submenu) == menu->submenuAtFirstSight); }),
+                 "highlighting the Sun");
          }},
         {"08-sun-close-up.png", false,
          [=](OrreryDriver& app) { Require(app.PickBody(*menu, sun), "choosing the Sun"); }},
