@@ -38,7 +38,9 @@ int FirstWindowSidePx(const WindowOptions& options, int sidePx);
 // that must see input before GLUT's.
 void PrepareGlutEnvironment();
 
-// Shows the UTF-8 `title` on the current GLUT window whatever the system's own code page.
+// Shows the UTF-8 `title` on the current GLUT window whatever the system's own code page. Called
+// once, right after the window is made: a system also gives the new window there what its GLUT
+// leaves out (on Windows, an answer to a change of the monitor's scale).
 void SetWindowTitle(const char* title);
 
 // Tells assistive technology, in UTF-8, what the window shows from now on: the page gives its

@@ -111,14 +111,12 @@ int FirstWindowSidePx(const WindowOptions& /*options*/, int sidePx) {
     return FittedClientSize(work, frame, {scaled, scaled}).cx;
 }
 
-void FollowMonitorScale(HWND window) { SetWindowSubclass(window, AnswerScaleChange, 0, 0); }
-
 // freeglut registers an ANSI window class, so SetWindowTextW would narrow the title through the
 // system's ANSI code page; the Unicode default procedure stores it as given, on every locale.
 void SetWindowTitle(const char* title) {
     const HWND window = CurrentGlutWindow();
     if (window == nullptr) return;
-    FollowMonitorScale(window);  // the window is new: main names it first
+    SetWindowSubclass(window, AnswerScaleChange, 0, 0);  // the window is new: main names it first
     const std::wstring text = Utf16(title);
     DefWindowProcW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
