@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", reason);
         return 1;
     }
+    InstallWindowSystemErrorHandlers();
     // -geometry WxH wins over the first size.
     const int sidePx =
         reading.windowSizeGiven ? 0 : FirstWindowSidePx(reading.window, kWindowSizePx);
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     if (sidePx > 0) glutInitWindowSize(sidePx, sidePx);
     glutCreateWindow(kWindowTitle);
+    SetUpWindow();
     SetWindowTitle(kWindowTitle);
     RequestSyncedSwaps();
     StartFramePacing(DisplayRefreshHz());

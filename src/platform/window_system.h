@@ -15,10 +15,14 @@ struct WindowOptions {
 };
 
 // Why no window can be opened, as one line for stderr, or null when one can. Asked before
-// glutInit, which would otherwise end the process with a message that names nothing. When one
-// can, whatever the window system refuses later also ends the process with one line saying what
-// failed, and exit status 1, rather than with the system's raw report.
+// glutInit, which would otherwise end the process with a message that names nothing.
 const char* NoWindowSystemReason(const WindowOptions& options);
+
+// Installs the process-wide error handlers of the window system (X11's X error handler and X I/O
+// error handler). From then on a request the system refuses, or a lost connection to it, ends the
+// process with one line on stderr saying what failed and exit status 1, not with the system's raw
+// report. The other systems have no such handlers.
+void InstallWindowSystemErrorHandlers();
 
 // What --help says of the GLUT options this system's GLUT acts on: the usage line's part, and
 // one line for each option, each ending in a line end. Empty where the system takes none.
@@ -38,9 +42,11 @@ int FirstWindowSidePx(const WindowOptions& options, int sidePx);
 // that must see input before GLUT's.
 void PrepareGlutEnvironment();
 
-// Shows the UTF-8 `title` on the current GLUT window whatever the system's own code page. Called
-// once, right after the window is made: a system also gives the new window there what its GLUT
-// leaves out (on Windows, an answer to a change of the monitor's scale).
+// Gives the current GLUT window what the system's GLUT leaves out. Called once, right after
+// glutCreateWindow. On Windows it installs the window's answer to WM_DPICHANGED.
+void SetUpWindow();
+
+// Sets the UTF-8 `title` on the current GLUT window, whatever the system's own code page.
 void SetWindowTitle(const char* title);
 
 // Tells assistive technology, in UTF-8, what the window shows from now on: the page gives its

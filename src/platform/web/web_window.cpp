@@ -113,6 +113,11 @@ int FirstWindowSidePx(const WindowOptions& /*options*/, int sidePx) {
 // that they can hold a finger's moves back from GLUT while the press may still become a long one.
 void PrepareGlutEnvironment() { WebTouchListen(); }
 
+// A page has no process-wide error handler to install, and Emscripten's GLUT window, the canvas,
+// needs nothing more.
+void InstallWindowSystemErrorHandlers() {}
+void SetUpWindow() {}
+
 void SetWindowTitle(const char* title) { emscripten_set_window_title(title); }
 
 // The page names the overview, where every visit starts, itself.

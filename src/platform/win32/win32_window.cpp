@@ -111,12 +111,20 @@ int FirstWindowSidePx(const WindowOptions& /*options*/, int sidePx) {
     return FittedClientSize(work, frame, {scaled, scaled}).cx;
 }
 
+// Windows has no process-wide error handler to install.
+void InstallWindowSystemErrorHandlers() {}
+
+// Sends the window's WM_DPICHANGED to AnswerScaleChange, through a window subclass.
+void SetUpWindow() {
+    const HWND window = CurrentGlutWindow();
+    if (window != nullptr) SetWindowSubclass(window, AnswerScaleChange, 0, 0);
+}
+
 // freeglut registers an ANSI window class, so SetWindowTextW would narrow the title through the
 // system's ANSI code page; the Unicode default procedure stores it as given, on every locale.
 void SetWindowTitle(const char* title) {
     const HWND window = CurrentGlutWindow();
     if (window == nullptr) return;
-    SetWindowSubclass(window, AnswerScaleChange, 0, 0);  // the window is new: main names it first
     const std::wstring text = Utf16(title);
     DefWindowProcW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/window_system.h"
+
 namespace {
 
 bool refused = false;
@@ -66,7 +68,7 @@ bool IndirectGlAllowed(Display* display) {
     return context != nullptr && !refused;
 }
 
-void ReportXFailuresPlainly() {
+void InstallWindowSystemErrorHandlers() {
     XSetErrorHandler(ReportRefusal);
     XSetIOErrorHandler(ReportLostConnection);
 }

@@ -7,6 +7,3 @@
 // Whether the server makes indirect GL contexts (-indirect); Xorg and Xvfb refuse them unless
 // started with +iglx.
 bool IndirectGlAllowed(Display* display);
-
-// From now on, any request the X server refuses and a lost connection end the process so.
-void ReportXFailuresPlainly();

@@ -62,7 +62,6 @@ const char* NoWindowSystemReason(const WindowOptions& options) {
                    "-indirect, or start the X server with +iglx";
         }
     }
-    ReportXFailuresPlainly();
     return nullptr;
 }
 

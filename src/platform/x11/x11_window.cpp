@@ -36,6 +36,9 @@ void SetWmName(Display* display, Window window, const char* utf8Title) {
 // On X11 all of the environment, DISPLAY first, means what it says.
 void PrepareGlutEnvironment() {}
 
+// freeglut's X11 window needs nothing more.
+void SetUpWindow() {}
+
 void DescribeView(const char* /*description*/) {}
 
 // freeglut hands the X server the title as Latin-1, which cannot carry Hangul: set it again as
