@@ -3,15 +3,11 @@
 #include "menu/menu_model.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
 namespace {
 
 constexpr int kClickSlopPx = 4;  // a hand's tremble: a release this near its press has not moved
-constexpr double kFontPoints = 11.0;
-constexpr double kDefaultDpi = 96.0;
-constexpr double kPointsPerInch = 72.0;
 
 // Start of a span of `length` moved back to end on the screen, then forward to start on it.
 int FitSpan(int start, int length, int screenStart, int screenLength) {
@@ -84,10 +80,6 @@ MenuStep Activate(MenuSession& session) {
 
 }  // namespace
 
-bool Contains(const Rect& rect, int x, int y) {
-    return x >= rect.x && y >= rect.y && x < rect.x + rect.width && y < rect.y + rect.height;
-}
-
 int MenuHeight(const RowLayout& layout, int rows) {
     return 2 * layout.frame + rows * layout.rowHeight;
 }
@@ -125,17 +117,6 @@ Rect PlaceSubmenu(const Rect& parent, int entryTop, const RowLayout& layout, int
     const int x = roomOnRight || left < screen.x ? right : left;
     return {FitSpan(x, width, screen.x, screen.width),
             FitSpan(entryTop - layout.frame, height, screen.y, screen.height), width, height};
-}
-
-double ScreenDpi(const char* xftDpi) {
-    if (xftDpi == nullptr) return kDefaultDpi;
-    char* end = nullptr;
-    const double given = std::strtod(xftDpi, &end);
-    return end != xftDpi && std::isfinite(given) && given > 0.0 ? given : kDefaultDpi;
-}
-
-double MenuFontPixels(const char* xftDpi) {
-    return kFontPoints * ScreenDpi(xftDpi) / kPointsPerInch;
 }
 
 MenuSpot SpotAt(const Rect& main, int mainRows, const Rect* submenu, int submenuRows,

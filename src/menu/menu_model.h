@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "geometry/rect.h"
+
 struct MenuEntry {
     std::string label;               // UTF-8
     int value = 0;                   // handed on when the entry is chosen
@@ -13,11 +15,6 @@ struct MenuEntry {
 };
 using Menu = std::vector<MenuEntry>;
 using MenuChoice = void (*)(int value);  // told the value of the entry chosen
-
-struct Rect {
-    int x = 0, y = 0, width = 0, height = 0;
-};
-bool Contains(const Rect& rect, int x, int y);
 
 // Rows of equal height as wide as the menu, with a frame of `frame` pixels above and below them.
 struct RowLayout {
@@ -40,12 +37,6 @@ Rect PlaceMenu(int x, int y, int width, int height, const Rect& screen);
 // on the right, or on the left when only that side has room, and shifted to fit the screen.
 Rect PlaceSubmenu(const Rect& parent, int entryTop, const RowLayout& layout, int width, int height,
                   const Rect& screen);
-
-// The screen's dots per inch as the `Xft.dpi` resource's text gives them; a null or unusable text
-// means a 96 dpi screen, the one X11 programs are drawn for at 100 %.
-double ScreenDpi(const char* xftDpi);
-// Pixel size of the menu font for the `Xft.dpi` resource's text.
-double MenuFontPixels(const char* xftDpi);
 
 // Where the pointer is: menu level 0 (the main menu) or 1 (the submenu) and a row in it; level -1
 // is outside every menu, row -1 on no row.

@@ -5,12 +5,14 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "geometry/fitting.h"
 #include "input/body_menu.h"
 #include "menu/menu_controller.h"
 #include "menu/menu_model.h"
-#include "platform/screen_fit.h"
+#include "platform/x11/x11_menu_drawing.h"
 
 namespace {
 
@@ -166,6 +168,9 @@ TEST(FirstWindowPlacement, LargestSquareTheMonitorsWorkAreaHoldsWithTheFrameAtMo
     EXPECT_EQ(FittingSquareSide({0, 0, 1280, 1024}, frame, 1000), 999) << "frame included";
     EXPECT_EQ(FittingSquareSide({0, 0, 900, 2000}, {}, 1000), 900) << "narrow and tall";
     EXPECT_EQ(FittingSquareSide({0, 0, 10, 10}, {8, 8, 8, 8}, 1000), 1) << "no room at all";
+    // Other shapes keep theirs, rounded as Win32's MulDiv rounds.
+    const Size wide = FittedSize({0, 0, 1366, 768}, frame, {1600, 900});
+    EXPECT_EQ(std::make_pair(wide.width, wide.height), std::make_pair(1321, 743));
     // The work area spans both monitors of the screen above, less a panel along its bottom.
     const Rect workArea{0, 0, 3200, 1160};
     EXPECT_EQ(Text(Intersection(workArea, {1920, 0, 1280, 720})), "1280x720+1920+0");

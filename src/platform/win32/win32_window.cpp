@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "geometry/fitting.h"
 #include "platform/win32/win32_text.h"
 #include "platform/window_system.h"
 
@@ -44,15 +45,13 @@ bool GetWorkArea(HMONITOR monitor, RECT* work) {
     return true;
 }
 
-// The largest client area of the shape of `wanted`, and no larger, whose window with `frame`
-// around it fits in `work`, so that a square stays a square; at least 1 x 1.
-SIZE FittedClientSize(const RECT& work, const RECT& frame, SIZE wanted) {
-    const LONG fitsWide = (work.right - work.left) - (frame.right - frame.left);
-    const LONG fitsHigh = (work.bottom - work.top) - (frame.bottom - frame.top);
-    SIZE fitted = wanted;
-    if (fitted.cx > fitsWide) fitted = {fitsWide, MulDiv(wanted.cy, fitsWide, wanted.cx)};
-    if (fitted.cy > fitsHigh) fitted = {MulDiv(wanted.cx, fitsHigh, wanted.cy), fitsHigh};
-    return {std::max(fitted.cx, 1L), std::max(fitted.cy, 1L)};
+Rect AsRect(const RECT& rect) {
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// AdjustWindowRectExForDpi's answer for a client area at the origin.
+FrameExtents AsFrameExtents(const RECT& frame) {
+    return {-frame.left, frame.right, -frame.top, frame.bottom};
 }
 
 // Windows suggests the window's rectangle for the new scale: the client area scaled by the ratio
@@ -69,14 +68,14 @@ void TakeSuggestedRect(HWND window, UINT dpi, const RECT& suggested) {
         !GetWorkArea(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST), &work))
         return;
     const SIZE frameSize{frame.right - frame.left, frame.bottom - frame.top};
-    const SIZE wanted{suggested.right - suggested.left - frameSize.cx,
+    const Size wanted{suggested.right - suggested.left - frameSize.cx,
                       suggested.bottom - suggested.top - frameSize.cy};
     // No room for a client area: wine, for one, sends zeros when the message comes from another
     // process. The window keeps its size rather than vanish.
-    if (wanted.cx <= 0 || wanted.cy <= 0) return;
-    const SIZE client = FittedClientSize(work, frame, wanted);
-    const LONG width = client.cx + frameSize.cx;
-    const LONG height = client.cy + frameSize.cy;
+    if (wanted.width <= 0 || wanted.height <= 0) return;
+    const Size client = FittedSize(AsRect(work), AsFrameExtents(frame), wanted);
+    const LONG width = client.width + frameSize.cx;
+    const LONG height = client.height + frameSize.cy;
     const LONG left = std::max(work.left, std::min(suggested.left, work.right - width));
     const LONG top = std::max(work.top, std::min(suggested.top, work.bottom - height));
     SetWindowPos(window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -99,16 +98,16 @@ LRESULT CALLBACK AnswerScaleChange(HWND window, UINT message, WPARAM wParam, LPA
 // and freeglut's frame around them is that of a WS_OVERLAPPEDWINDOW at the monitor's DPI.
 int FirstWindowSidePx(const WindowOptions& /*options*/, int sidePx) {
     const HMONITOR monitor = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
-    UINT dpiX = USER_DEFAULT_SCREEN_DPI;
-    UINT dpi = USER_DEFAULT_SCREEN_DPI;  // Windows gives both directions the same
+    UINT dpiX = 0;
+    UINT dpi = 0;  // Windows gives both directions the same
     if (FAILED(GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &dpiX, &dpi))) return sidePx;
-    const int scaled = MulDiv(sidePx, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
+    const int scaled = ScaledSidePx(sidePx, dpi);
     RECT frame{0, 0, 0, 0};
     RECT work{};
     if (!GetWorkArea(monitor, &work) ||
         !AdjustWindowRectExForDpi(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0, dpi))
         return scaled;
-    return FittedClientSize(work, frame, {scaled, scaled}).cx;
+    return FittingSquareSide(AsRect(work), AsFrameExtents(frame), scaled);
 }
 
 // Windows has no process-wide error handler to install.

@@ -7,7 +7,12 @@
 
 #include <algorithm>
 
+#include "platform/x11/x11_screen.h"
+
 namespace {
+
+constexpr double kFontPoints = 11.0;
+constexpr double kPointsPerInch = 72.0;
 
 struct Colour {
     unsigned short red, green, blue;
@@ -97,6 +102,10 @@ void DrawRow(const MenuDrawing& drawing, const MenuWindow& menu, int row, bool h
 }
 
 }  // namespace
+
+double MenuFontPixels(const char* xftDpi) {
+    return kFontPoints * ScreenDpi(xftDpi) / kPointsPerInch;
+}
 
 bool OpenMenuDrawing(Display* display, const char* lang, MenuDrawing& drawing) {
     drawing.display = display;

@@ -31,6 +31,9 @@ struct MenuDrawing {
     int minWidth = 0;
 };
 
+// Pixel size of the menu font, 11 points, for the `Xft.dpi` resource's text.
+double MenuFontPixels(const char* xftDpi);
+
 // Everything drawn on `display` with a sans-serif face that covers language `lang` (fontconfig's
 // codes: "ko"), its size from the Xft.dpi resource. False when fontconfig offers no font at all.
 bool OpenMenuDrawing(Display* display, const char* lang, MenuDrawing& drawing);

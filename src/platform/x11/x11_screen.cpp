@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -126,4 +128,11 @@ FrameExtents NewWindowFrame(Display* display) {
     }
     XDestroyWindow(display, probe);
     return frame;
+}
+
+double ScreenDpi(const char* xftDpi) {
+    if (xftDpi == nullptr) return kUnscaledDpi;
+    char* end = nullptr;
+    const double given = std::strtod(xftDpi, &end);
+    return end != xftDpi && std::isfinite(given) && given > 0.0 ? given : kUnscaledDpi;
 }

@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "menu/menu_model.h"
-#include "platform/screen_fit.h"
+#include "geometry/fitting.h"
+#include "geometry/rect.h"
 
 // The whole screen, as the root window covers it.
 Rect ScreenRect(Display* display);
@@ -20,3 +20,6 @@ Rect WorkArea(Display* display);
 // _NET_REQUEST_FRAME_EXTENTS before the window is mapped; none without a window manager that
 // answers within a moment.
 FrameExtents NewWindowFrame(Display* display);
+// The screen's dots per inch as the `Xft.dpi` resource's text gives them; a null or unusable text
+// means a 96 dpi screen, the one X11 programs are drawn for at 100 %.
+double ScreenDpi(const char* xftDpi);

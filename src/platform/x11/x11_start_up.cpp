@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "platform/screen_fit.h"
+#include "geometry/fitting.h"
 #include "platform/window_system.h"
 #include "platform/x11/x11_failures.h"
 #include "platform/x11/x11_screen.h"
