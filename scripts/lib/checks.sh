@@ -11,13 +11,15 @@ run_quietly() {
     fi
 }
 
-# The includes against docs/architecture.md's layers, clang-tidy with the repository's .clang-tidy
-# over what this build compiles (the Windows and browser sources have no Linux compile commands),
-# then cppcheck over all of src/; any finding fails the run.
+# The includes against docs/architecture.md's layers, its seam table against window_system.h,
+# clang-tidy with the repository's .clang-tidy over what this build compiles (the Windows and
+# browser sources have no Linux compile commands), then cppcheck over all of src/; any finding
+# fails the run.
 # cppcheck's useStlAlgorithm is off: the C++17 constexpr lookups cannot call std::find_if.
 run_static_checks() {
-    echo "Static checks: the layers' includes, clang-tidy and cppcheck over src/"
+    echo "Static checks: the layers' includes, the seam's table, clang-tidy and cppcheck over src/"
     "$ORRERY_ROOT/scripts/check-layers" || return 1
+    "$ORRERY_ROOT/scripts/check-seam-table" || return 1
     find "$ORRERY_ROOT/src" \( -path "$ORRERY_ROOT/src/platform/win32" -o -path "$ORRERY_ROOT/src/platform/web" \) \
         -prune -o -name '*.cpp' -print0 |
         run_quietly xargs -0 -P "$(nproc)" -n 3 clang-tidy -p "$ORRERY_ROOT/build" --quiet || return 1
