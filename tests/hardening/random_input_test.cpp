@@ -11,6 +11,7 @@
 #include "gl_window.h"
 #include "input/body_menu.h"
 #include "input/view_controls.h"
+#include "output_capture.h"
 #include "reference_model.h"
 #include "render/draw_frame.h"
 
@@ -100,9 +101,10 @@ struct Driver {
 TEST(RandomInput, HundredThousandEventsKeepTheViewerDrawingAndTheRules) {
     EnsureGlWindow(kSmallGlWindowPx);
     Driver driver;
-    testing::internal::CaptureStdout();
+    OutputCapture console(stdout);
     for (int i = 0; i < kEvents; ++i) driver.Next(), driver.Compare(i);
-    const std::string printed = testing::internal::GetCapturedStdout();
+    console.Stop();
+    const std::string printed = console.Text();
     std::printf("random input: %d events, %d frames, %zu bytes printed\n", kEvents, driver.frames,
                 printed.size());
 

@@ -11,6 +11,7 @@
 #include "frame_probe.h"
 #include "gl_window.h"
 #include "input/body_menu.h"
+#include "output_capture.h"
 #include "render/draw_frame.h"
 #include "render/star_field.h"
 
@@ -40,14 +41,13 @@ protected:
     void TearDown() override { report.ExpectNoFailures(); }
 
     static std::string Resize(int w, int h) {  // returns the console line
-        testing::internal::CaptureStdout();
+        const OutputCapture console(stdout);
         ChangeSize(w, h);
-        return testing::internal::GetCapturedStdout();
+        return console.Text();
     }
     static void Choose(int menuValue) {
-        testing::internal::CaptureStdout();
+        const OutputCapture console(stdout);
         SelectBodyOn(scene, menuValue);
-        testing::internal::GetCapturedStdout();
     }
     Frame Draw() {
         DrawFrameOn(scene);

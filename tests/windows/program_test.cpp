@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "body_views.h"
+#include "output_capture.h"
 #include "scene_probes.h"
 #include "wine_session.h"
 #include "xvfb_server.h"
@@ -39,7 +40,7 @@ protected:
     static void SetUpTestSuite() {
         server_ = std::make_unique<XvfbServer>(1920, 1200);  // room for 1000 px and the frame
         pointer_ = std::make_unique<Pointer>(server_->display());
-        stderr_ = std::make_unique<StderrCapture>();
+        stderr_ = std::make_unique<OutputCapture>(stderr);
         const auto start = std::chrono::steady_clock::now();
         app_ = std::make_unique<OrreryDriver>(WINE_COMMAND, server_->display(),
                                               std::vector<std::string>{ORRERY_EXE});
@@ -136,7 +137,7 @@ protected:
 
     static std::unique_ptr<XvfbServer> server_;
     static std::unique_ptr<Pointer> pointer_;
-    static std::unique_ptr<StderrCapture> stderr_;
+    static std::unique_ptr<OutputCapture> stderr_;
     static std::unique_ptr<OrreryDriver> app_;
     static std::string firstFrameFindings_, startUpOutput_;
     static std::size_t outputTaken_;
@@ -144,7 +145,7 @@ protected:
 
 std::unique_ptr<XvfbServer> WineOrrery::server_;
 std::unique_ptr<Pointer> WineOrrery::pointer_;
-std::unique_ptr<StderrCapture> WineOrrery::stderr_;
+std::unique_ptr<OutputCapture> WineOrrery::stderr_;
 std::unique_ptr<OrreryDriver> WineOrrery::app_;
 std::string WineOrrery::firstFrameFindings_, WineOrrery::startUpOutput_;
 std::size_t WineOrrery::outputTaken_ = 0;
@@ -258,7 +259,7 @@ Failures SunFills(const Picture& picture, int side) {
 TEST(WineOrreryScaled, TheGuiProgramOpensAsLargeAsTheScreenHoldsAndTheViewFillsIt) {
     XvfbServer server(1920, 1080);
     ScaledDisplay scaled(server.display());
-    StderrCapture stderrCapture;
+    OutputCapture stderrCapture(stderr);
     OrreryDriver app(WINE_COMMAND, server.display(), std::vector<std::string>{ORRERYW_EXE});
     stderrCapture.Stop();
     const Box window = app.Geometry(app.window());

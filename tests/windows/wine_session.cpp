@@ -1,5 +1,5 @@
 // Windows programs under wine in the tests' prefix: one-off commands, the pointer, the menus that
-// wine maps for a program, and the program's stderr.
+// wine maps for a program.
 #include "wine_session.h"
 
 #include <X11/extensions/XTest.h>
@@ -99,39 +99,4 @@ std::pair<int, int> RowCentre(const Box& menu, int rows, int index) {
     const int rowHeight = menu.height / rows;
     const int frame = (menu.height - rows * rowHeight) / 2;
     return {menu.x + menu.width / 2, menu.y + frame + index * rowHeight + rowHeight / 2};
-}
-
-StderrCapture::StderrCapture() {
-    char name[] = "/tmp/orrery-stderr-XXXXXX";
-    file_ = mkstemp(name);
-    if (file_ < 0) throw std::runtime_error("cannot make a file for stderr");
-    unlink(name);
-    std::fflush(stderr);
-    savedStderr_ = dup(STDERR_FILENO);
-    dup2(file_, STDERR_FILENO);
-}
-
-StderrCapture::~StderrCapture() {
-    Stop();
-    close(file_);
-}
-
-void StderrCapture::Stop() {
-    if (savedStderr_ < 0) return;
-    std::fflush(stderr);
-    dup2(savedStderr_, STDERR_FILENO);
-    close(savedStderr_);
-    savedStderr_ = -1;
-}
-
-std::string StderrCapture::Text() const {
-    std::string text;
-    char buffer[4096];
-    for (off_t at = 0;;) {
-        const ssize_t n = pread(file_, buffer, sizeof buffer, at);
-        if (n <= 0) break;
-        text.append(buffer, static_cast<std::size_t>(n));
-        at += n;
-    }
-    return text;
 }

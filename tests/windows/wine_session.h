@@ -1,5 +1,5 @@
 // Windows programs under wine in the tests' prefix: one-off commands, the pointer, the menus that
-// wine maps for a program, and the program's stderr.
+// wine maps for a program.
 #pragma once
 
 #include <X11/Xlib.h>
@@ -50,19 +50,3 @@ std::vector<ShownMenu> ShownMenus(OrreryDriver& app);
 // The centre of row `index` of a menu of `rows` equal rows; the frame takes what is left over.
 // Row heights follow the menu font, so they are read from the menu's size.
 std::pair<int, int> RowCentre(const Box& menu, int rows, int index);
-
-// While capturing, programs started get a file for their stderr in place of the test's own.
-class StderrCapture {
-public:
-    StderrCapture();
-    ~StderrCapture();
-    StderrCapture(const StderrCapture&) = delete;
-    StderrCapture& operator=(const StderrCapture&) = delete;
-    // Gives the test its own stderr back; programs started meanwhile keep writing to the file.
-    void Stop();
-    std::string Text() const;
-
-private:
-    int file_ = -1;
-    int savedStderr_ = -1;
-};
