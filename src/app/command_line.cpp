@@ -57,7 +57,7 @@ const GlutOption* FindGlutOption(const char* argument) {
 }
 
 CommandLineReading Misuse(const std::string& problem) {
-    return {CommandLineRequest::Misuse, "orrery: " + problem, false, {}};
+    return {CommandLineRequest::kMisuse, "orrery: " + problem, false, {}};
 }
 
 std::string BadGeometry(const char* value) {
@@ -115,8 +115,8 @@ CommandLineReading ReadCommandLine(int argc, char** argv) {
     bool direct = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        if (argument == "--help") return {CommandLineRequest::Help, "", false, {}};
-        if (argument == "--version") return {CommandLineRequest::Version, "", false, {}};
+        if (argument == "--help") return {CommandLineRequest::kHelp, "", false, {}};
+        if (argument == "--version") return {CommandLineRequest::kVersion, "", false, {}};
         const GlutOption* option = FindGlutOption(argv[i]);
         if (option == nullptr) return Misuse("unknown argument '" + argument + "'");
         direct = direct || argument == "-direct";
@@ -138,15 +138,15 @@ CommandLineReading ReadCommandLine(int argc, char** argv) {
 
 std::optional<int> AnswerCommandLine(const CommandLineReading& reading) {
     switch (reading.request) {
-    case CommandLineRequest::OpenWindow: return std::nullopt;
-    case CommandLineRequest::Help:
+    case CommandLineRequest::kOpenWindow: return std::nullopt;
+    case CommandLineRequest::kHelp:
         PrintUsage(stdout);
         std::fputs(kControls, stdout);
         return EXIT_SUCCESS;
-    case CommandLineRequest::Version:
+    case CommandLineRequest::kVersion:
         std::printf("orrery %s\n", kOrreryVersion);
         return EXIT_SUCCESS;
-    case CommandLineRequest::Misuse:
+    case CommandLineRequest::kMisuse:
         std::fprintf(stderr, "%s\n", reading.problem.c_str());
         PrintUsage(stderr);
         return kExitMisuse;

@@ -7,11 +7,11 @@
 #include "platform/window_system.h"
 
 // What the arguments ask of the program besides GLUT's options.
-enum class CommandLineRequest { OpenWindow, Help, Version, Misuse };
+enum class CommandLineRequest { kOpenWindow, kHelp, kVersion, kMisuse };
 
 struct CommandLineReading {
-    CommandLineRequest request = CommandLineRequest::OpenWindow;
-    std::string problem;           // for Misuse: one line naming the offending argument
+    CommandLineRequest request = CommandLineRequest::kOpenWindow;
+    std::string problem;           // for kMisuse: one line naming the offending argument
     bool windowSizeGiven = false;  // the -geometry that GLUT takes (the last) gives a size
     WindowOptions window;          // pointing into the arguments
 };
@@ -25,6 +25,6 @@ CommandLineReading ReadCommandLine(int argc, char** argv);
 // The largest window side taken: the largest viewport current GL drivers promise.
 inline constexpr int kMaxWindowSidePx = 16384;
 
-// Prints what a request other than OpenWindow asks for and gives the process's exit status;
-// gives nothing when the window is to open.
+// Answers a request other than kOpenWindow (prints the help, the version or the problem) and
+// returns the process's exit status; returns nothing when the window is to open.
 std::optional<int> AnswerCommandLine(const CommandLineReading& reading);

@@ -27,26 +27,26 @@ TEST(CommandLine, HelpVersionOrTheFirstArgumentGlutDoesNotTakeDecides) {
     const struct {
         std::vector<std::string> words;
         R request;
-        std::string named;  // in the problem line, for Misuse
+        std::string named;  // in the problem line, for kMisuse
     } cases[] = {
-        {{"orrery"}, R::OpenWindow, ""},
+        {{"orrery"}, R::kOpenWindow, ""},
         {{"orrery", "-display", ":1", "-geometry", "10x10", "-direct", "-iconic", "-gldebug",
           "-sync", "-direct"},
-         R::OpenWindow,
+         R::kOpenWindow,
          ""},
-        {{"orrery", "--help"}, R::Help, ""},
-        {{"orrery", "-display", ":1", "--version"}, R::Version, ""},
-        {{"orrery", "--help", "--bogus"}, R::Help, ""},
-        {{"orrery", "-display", "--help"}, R::OpenWindow, ""},  // a value, not an option
-        {{"orrery", "--bogus", "--help"}, R::Misuse, "'--bogus'"},
-        {{"orrery", "-geometry", "10x10", "extra"}, R::Misuse, "'extra'"},
-        {{"orrery", "-help"}, R::Misuse, "'-help'"},
-        {{"orrery", "-Display", ":1"}, R::Misuse, "'-Display'"},  // GLUT's names are exact
-        {{"orrery", ""}, R::Misuse, "''"},
-        {{"orrery", "-iconic", "-display"}, R::Misuse, "-display needs a value"},
-        {{"orrery", "-geometry"}, R::Misuse, "-geometry needs a value"},
-        {{"orrery", "-geometry", "0x0", "--help"}, R::Misuse, "'0x0'"},
-        {{"orrery", "-indirect", "-iconic", "-direct"}, R::Misuse, "-direct and -indirect"},
+        {{"orrery", "--help"}, R::kHelp, ""},
+        {{"orrery", "-display", ":1", "--version"}, R::kVersion, ""},
+        {{"orrery", "--help", "--bogus"}, R::kHelp, ""},
+        {{"orrery", "-display", "--help"}, R::kOpenWindow, ""},  // a value, not an option
+        {{"orrery", "--bogus", "--help"}, R::kMisuse, "'--bogus'"},
+        {{"orrery", "-geometry", "10x10", "extra"}, R::kMisuse, "'extra'"},
+        {{"orrery", "-help"}, R::kMisuse, "'-help'"},
+        {{"orrery", "-Display", ":1"}, R::kMisuse, "'-Display'"},  // GLUT's names are exact
+        {{"orrery", ""}, R::kMisuse, "''"},
+        {{"orrery", "-iconic", "-display"}, R::kMisuse, "-display needs a value"},
+        {{"orrery", "-geometry"}, R::kMisuse, "-geometry needs a value"},
+        {{"orrery", "-geometry", "0x0", "--help"}, R::kMisuse, "'0x0'"},
+        {{"orrery", "-indirect", "-iconic", "-direct"}, R::kMisuse, "-direct and -indirect"},
     };
     for (const auto& c : cases) {
         Args args(c.words);
@@ -54,7 +54,7 @@ TEST(CommandLine, HelpVersionOrTheFirstArgumentGlutDoesNotTakeDecides) {
         std::string words;
         for (const std::string& w : c.words) words += w + " ";
         EXPECT_EQ(reading.request, c.request) << words;
-        if (c.request != R::Misuse) continue;
+        if (c.request != R::kMisuse) continue;
         EXPECT_NE(reading.problem.find(c.named), std::string::npos) << words << reading.problem;
         EXPECT_EQ(reading.problem.find('\n'), std::string::npos) << "one line: " << reading.problem;
     }
@@ -80,7 +80,7 @@ TEST(CommandLine, GeometryTakesSizesFrom1To16384AndPositionsAsXReadsThem) {
     for (const auto& c : cases) {
         Args args({"orrery", "-geometry", c.geometry});
         const CommandLineReading reading = ReadCommandLine(args.argc(), args.argv());
-        EXPECT_EQ(reading.request == CommandLineRequest::OpenWindow, c.taken) << c.geometry;
+        EXPECT_EQ(reading.request == CommandLineRequest::kOpenWindow, c.taken) << c.geometry;
         EXPECT_EQ(reading.windowSizeGiven, c.sizeGiven) << c.geometry;
         if (c.taken) continue;
         EXPECT_NE(reading.problem.find("-geometry '" + c.geometry + "'"), std::string::npos)
@@ -92,7 +92,7 @@ TEST(CommandLine, GeometryTakesSizesFrom1To16384AndPositionsAsXReadsThem) {
     EXPECT_FALSE(ReadCommandLine(sizeThenPosition.argc(), sizeThenPosition.argv()).windowSizeGiven);
     Args badThenGood({"orrery", "-geometry", "0x0", "-geometry", "800x600"});
     EXPECT_EQ(ReadCommandLine(badThenGood.argc(), badThenGood.argv()).request,
-              CommandLineRequest::Misuse);
+              CommandLineRequest::kMisuse);
     // The window system is handed what GLUT takes: the last -display and -geometry, -indirect.
     Args twice({"orrery", "-display", ":1", "-indirect", "-geometry", "8x6", "-display", ":2",
                 "-geometry", "+5+5"});

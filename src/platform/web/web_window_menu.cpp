@@ -46,7 +46,7 @@ struct PageLists final : MenuLists {
 };
 
 PageLists pageLists;
-MenuController web;
+MenuController controller;
 
 // A list of `entries`, whose row i opens the page's list opens[i] (none where it is -1 or missing).
 int BuildList(const Menu& entries, const std::vector<int>& opens) {
@@ -58,10 +58,10 @@ int BuildList(const Menu& entries, const std::vector<int>& opens) {
 
 // Opens the main menu with its corner at client point (x, y): for a press there, or `byKey`.
 void Open(int x, int y, bool byKey) {
-    if (web.menu == nullptr || web.open) return;
+    if (controller.menu == nullptr || controller.open) return;
     int size[2] = {};
     WebMenuViewport(size);
-    OpenMenu(web, {0, 0, size[0], size[1]}, x, y, byKey);
+    OpenMenu(controller, {0, 0, size[0], size[1]}, x, y, byKey);
 }
 
 void FreeWindowMenu() { WebMenuDestroy(); }
@@ -72,15 +72,15 @@ void FreeWindowMenu() { WebMenuDestroy(); }
 // buttons as the DOM counts them.
 extern "C" EMSCRIPTEN_KEEPALIVE void WebMenuPointer(int kind, int button, int x, int y) {
     if (kind == 0) {
-        MoveMenuPointerTo(web, x, y);
+        MoveMenuPointerTo(controller, x, y);
     } else {
-        MenuButton(web, kind == 1, button, x, y);
+        MenuButton(controller, kind == 1, button, x, y);
     }
 }
 
 // A key while the menu is open, by its DOM key value.
 extern "C" EMSCRIPTEN_KEEPALIVE void WebMenuKey(const char* key) {
-    MenuKeyDown(web, MenuKeyNamed(key));
+    MenuKeyDown(controller, MenuKeyNamed(key));
 }
 
 // A finger held still at (x, y) in client coordinates opens the menu there, as a pressed button
@@ -94,11 +94,11 @@ void CreateWindowMenu(const Menu& menu, const char* /*labelLanguage*/, MenuChoic
         submenus.push_back(entry.submenu.empty() ? -1 : BuildList(entry.submenu, {}));
     pageLists.ids = {BuildList(menu, submenus)};
     pageLists.ids.insert(pageLists.ids.end(), submenus.begin(), submenus.end());
-    web.menu = &menu;
-    web.rows = kRows;
-    web.lists = &pageLists;
-    web.choose = choose;
-    for (const int id : pageLists.ids) web.widths.push_back(id < 0 ? 0 : WebMenuWidth(id));
+    controller.menu = &menu;
+    controller.rows = kRows;
+    controller.lists = &pageLists;
+    controller.choose = choose;
+    for (const int id : pageLists.ids) controller.widths.push_back(id < 0 ? 0 : WebMenuWidth(id));
     std::atexit(FreeWindowMenu);
 }
 
