@@ -13,13 +13,13 @@
 class MenuLists {
 public:
     virtual ~MenuLists() = default;
-    // The pointer and the keys for the menu alone until ReleaseInput; false when they cannot be
-    // had.
+    // Grabs the pointer and the keyboard for the menu until ReleaseInput; false when the grab
+    // fails.
     virtual bool TakeInput() = 0;
     virtual void ReleaseInput() = 0;
     virtual void ShowList(int list, const Rect& where) = 0;
     virtual void HideList(int list) = 0;
-    // Row `row`, or none for -1, highlighted; a list gets its highlight before it shows.
+    // Highlights row `row` of `list`, or no row for -1; a list gets its highlight before it shows.
     virtual void HighlightRow(int list, int row) = 0;
 };
 

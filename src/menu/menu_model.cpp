@@ -9,7 +9,8 @@ namespace {
 
 constexpr int kClickSlopPx = 4;  // a hand's tremble: a release this near its press has not moved
 
-// Start of a span of `length` moved back to end on the screen, then forward to start on it.
+// Moves a span of `length` from `start` back until it ends on the screen, then forward until it
+// starts on it; returns the new start.
 int FitSpan(int start, int length, int screenStart, int screenLength) {
     start = std::min(start, screenStart + screenLength - length);
     return std::max(start, screenStart);

@@ -14,7 +14,7 @@ struct MenuEntry {
     std::vector<MenuEntry> submenu;  // empty for an entry that is chosen rather than opened
 };
 using Menu = std::vector<MenuEntry>;
-using MenuChoice = void (*)(int value);  // told the value of the entry chosen
+using MenuChoice = void (*)(int value);  // called with the chosen entry's value
 
 // Rows of equal height as wide as the menu, with a frame of `frame` pixels above and below them.
 struct RowLayout {

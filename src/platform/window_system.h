@@ -6,16 +6,16 @@
 
 #include "menu/menu_model.h"
 
-// What of GLUT's options the window system looks at before glutInit, as the command line gives
-// them: the value of the last -display and -geometry (null where none is given), and -indirect.
+// The GLUT options that the window system reads before glutInit: the value of the last -display
+// and of the last -geometry (null when not given), and whether -indirect is given.
 struct WindowOptions {
     const char* display = nullptr;
     const char* geometry = nullptr;
     bool indirect = false;
 };
 
-// Why no window can be opened, as one line for stderr, or null when one can. Asked before
-// glutInit, which would otherwise end the process with a message that names nothing.
+// Returns one line for stderr saying why no window can be opened, or null when one can. Called
+// before glutInit, which would otherwise end the process with a message that names no cause.
 const char* NoWindowSystemReason(const WindowOptions& options);
 
 // Installs the process-wide error handlers of the window system (X11's X error handler and X I/O
@@ -32,14 +32,14 @@ struct GlutOptionsHelp {
 };
 GlutOptionsHelp WindowSystemOptionsHelp();
 
-// The side in pixels of the first window, a square: `sidePx` as the system scales a program's
-// window, but never larger than the work area of the monitor it opens on holds, frame included.
-// Asked before glutInit.
+// Returns the side in pixels of the first window, a square: `sidePx` scaled as the system scales
+// programs for the screen's dpi, and no larger than the work area of the monitor the window opens
+// on holds with the window's frame. Called before glutInit.
 int FirstWindowSidePx(const WindowOptions& options, int sidePx);
 
-// Readies the system for glutInit, called just before it: keeps from glutInit what of the
-// environment names nothing on this system, and in the browser puts in the page's own listeners
-// that must see input before GLUT's.
+// Prepares for glutInit; called just before it. Removes environment variables that mean nothing
+// on this system (DISPLAY on Windows), so that GLUT does not act on them. In the browser, adds the
+// page's own input listeners, which must see events before GLUT's.
 void PrepareGlutEnvironment();
 
 // Gives the current GLUT window what the system's GLUT leaves out. Called once, right after
@@ -60,15 +60,15 @@ bool RequestSyncedSwaps();
 // The refresh rate in Hz of the display showing the current GLUT window, 0 when it is not known.
 double DisplayRefreshHz();
 
-// Tells `shownOrHidden` whenever the window stops being seen (unmapped, fully covered, minimised,
-// a page in a hidden tab) or is seen again. Size changes reach GLUT's reshape callback; in the
+// Calls `shownOrHidden` whenever the window becomes hidden (unmapped, fully covered, minimised,
+// a page in a hidden tab) or visible again. Size changes reach GLUT's reshape callback; in the
 // browser, where the page decides the canvas's size, this also keeps the drawing buffer matched
 // to it.
 using VisibilityChange = void (*)(bool hidden);
 void WatchWindow(VisibilityChange shownOrHidden);
 
-// When the frame being made began: the present moment on the desktop, the animation frame's own
-// time in the browser, which keeps the display's cadence however late the page runs the frame.
+// Returns when the current frame began: now on the desktop; in the browser the animation frame's
+// time stamp, which keeps the display's cadence however late the page runs the frame.
 std::chrono::steady_clock::time_point FrameStartTime();
 
 // Calls `call` once, no earlier than `due` and when the window system is ready for the next frame:
@@ -83,13 +83,14 @@ void CancelFrameCall();
 bool FrameCallsAtRefreshesOnly();
 
 // The pop-up menu of the current GLUT window. `menu` must outlive the program's window; a choice
-// calls `choose` with the chosen entry's value, once. Whatever the user should know (no menu, no
-// font for the labels) goes to stderr.
+// calls `choose` with the chosen entry's value, once. Problems the user should know of (no menu,
+// no font for the labels) go to stderr.
 void CreateWindowMenu(const Menu& menu, const char* labelLanguage, MenuChoice choose);
 
 // A press or release of the menu's button at (x, y) in the window: a press opens the menu.
 void WindowMenuButton(bool pressed, int x, int y);
 // Opens the menu from the keyboard, at the centre of the window with its first entry highlighted,
-// for the arrow keys, Return and Escape; nothing when it is open already. Where the window system
-// passes the Menu key on but GLUT does not (Windows, the browser), the key opens it so too.
+// for the arrow keys, Return and Escape; does nothing when it is open already. Where the window
+// system reports the Menu key but GLUT does not pass it on (Windows, the browser), that key opens
+// the menu too.
 void OpenWindowMenuByKey();

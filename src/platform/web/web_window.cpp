@@ -109,8 +109,8 @@ int FirstWindowSidePx(const WindowOptions& /*options*/, int sidePx) {
     return CanvasBufferSize(width, height) ? width : sidePx;
 }
 
-// Emscripten's glutInit reads nothing of the environment; the touch listeners go in first, so
-// that they can hold a finger's moves back from GLUT while the press may still become a long one.
+// Emscripten's glutInit reads no environment variables. The touch listeners are added before
+// GLUT's, so that they can hold back a finger's moves while the press may still become a long one.
 void PrepareGlutEnvironment() { WebTouchListen(); }
 
 // A page has no process-wide error handler to install, and Emscripten's GLUT window, the canvas,
@@ -120,7 +120,7 @@ void SetUpWindow() {}
 
 void SetWindowTitle(const char* title) { emscripten_set_window_title(title); }
 
-// The page names the overview, where every visit starts, itself.
+// The page's HTML names the canvas after the overview, where every visit starts.
 void DescribeView(const char* description) { WebCanvasDescribe(description); }
 
 // Animation frames always come once per display refresh.

@@ -26,7 +26,7 @@ GlutOptionsHelp WindowSystemOptionsHelp() {
 )"};
 }
 
-// Windows has its desktop whenever a program runs.
+// A Windows program always has a desktop to open its window on.
 const char* NoWindowSystemReason(const WindowOptions& /*options*/) { return nullptr; }
 
 // DISPLAY, where it is set (by wine, or for an X server of WSL), names an X display: freeglut
@@ -54,11 +54,11 @@ FrameExtents AsFrameExtents(const RECT& frame) {
     return {-frame.left, frame.right, -frame.top, frame.bottom};
 }
 
-// Windows suggests the window's rectangle for the new scale: the client area scaled by the ratio
-// of the two scales, in the frame of the new one, placed so that the window stays on the new
-// monitor. It is taken as the first window is sized, no larger than the monitor's work area holds,
-// and moved into the work area as far as it has to. A window of this awareness that answers
-// nothing keeps its size in pixels: half again as large on a 100 % monitor as on a 150 % one.
+// Takes the rectangle Windows suggests for the new scale (the client area scaled by the ratio of
+// the two scales, in the frame of the new one, placed on the new monitor), made no larger than the
+// monitor's work area holds, as the first window is, and moved into the work area as far as
+// needed. A per-monitor-aware window that does not handle WM_DPICHANGED keeps its size in pixels:
+// half again as large on a 100 % monitor as on a 150 % one.
 void TakeSuggestedRect(HWND window, UINT dpi, const RECT& suggested) {
     RECT frame{0, 0, 0, 0};
     RECT work{};
@@ -81,8 +81,8 @@ void TakeSuggestedRect(HWND window, UINT dpi, const RECT& suggested) {
     SetWindowPos(window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// freeglut's window procedure has no answer to WM_DPICHANGED; GLUT's reshape callback hears of
-// the new size from its WM_SIZE, as of any other.
+// Handles WM_DPICHANGED, which freeglut's window procedure ignores. GLUT's reshape callback learns
+// the new size from the WM_SIZE that follows, as for any resize.
 LRESULT CALLBACK AnswerScaleChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR /*id*/, DWORD_PTR /*data*/) {
     if (message != WM_DPICHANGED || lParam == 0)

@@ -59,7 +59,8 @@ void HandleEvent(MenuController& menu, XEvent& event) {
 
 }  // namespace
 
-// The press gave the owner's connection the pointer until the release: let it go there first.
+// The button press grabbed the pointer for the owner's connection until the release: ungrab it
+// there first.
 bool PopupMenu::TakeInput() {
     XUngrabPointer(ownerDisplay, CurrentTime);
     XFlush(ownerDisplay);

@@ -33,7 +33,7 @@ void SetWmName(Display* display, Window window, const char* utf8Title) {
 
 }  // namespace
 
-// On X11 all of the environment, DISPLAY first, means what it says.
+// On X11 every environment variable GLUT reads, DISPLAY first, is meant for it: none to remove.
 void PrepareGlutEnvironment() {}
 
 // freeglut's X11 window needs nothing more.
