@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "geometry/rect.h"
+#include "geometry/geometry.h"
 
 struct MenuEntry {
     std::string label;               // UTF-8

@@ -1,13 +1,18 @@
 // Rectangles and the first window fitted to a monitor's work area with its frame.
+#include "geometry/geometry.h"
+
 #include <gtest/gtest.h>
 
 #include <utility>
 
-#include "geometry/fitting.h"
-#include "geometry/rect.h"
 #include "rect_text.h"
 
 namespace {
+
+// The first window's side: the largest square, at most `wantedPx`, that fits.
+int FittingSquareSide(const Rect& area, const FrameExtents& frame, int wantedPx) {
+    return FittedSize(area, frame, {wantedPx, wantedPx}).width;
+}
 
 TEST(FirstWindowPlacement, LargestSquareTheMonitorsWorkAreaHoldsWithTheFrameAtMost1000) {
     const FrameExtents frame{1, 1, 20, 5};

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "geometry/rect.h"
+#include "geometry/geometry.h"
 
 inline std::string Text(const Rect& r) {
     return std::to_string(r.width) + "x" + std::to_string(r.height) + "+" + std::to_string(r.x) +

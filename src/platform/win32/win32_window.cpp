@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "geometry/fitting.h"
+#include "geometry/geometry.h"
 #include "platform/win32/win32_text.h"
 #include "platform/window_system.h"
 
@@ -45,14 +45,9 @@ bool GetWorkArea(HMONITOR monitor, RECT* work) {
     return true;
 }
 
-Rect AsRect(const RECT& rect) {
-    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
-
+Rect AsRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 // AdjustWindowRectExForDpi's answer for a client area at the origin.
-FrameExtents AsFrameExtents(const RECT& frame) {
-    return {-frame.left, frame.right, -frame.top, frame.bottom};
-}
+FrameExtents AsFrameExtents(const RECT& f) { return {-f.left, f.right, -f.top, f.bottom}; }
 
 // Takes the rectangle Windows suggests for the new scale (the client area scaled by the ratio of
 // the two scales, in the frame of the new one, placed on the new monitor), made no larger than the
@@ -107,7 +102,7 @@ int FirstWindowSidePx(const WindowOptions& /*options*/, int sidePx) {
     if (!GetWorkArea(monitor, &work) ||
         !AdjustWindowRectExForDpi(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0, dpi))
         return scaled;
-    return FittingSquareSide(AsRect(work), AsFrameExtents(frame), scaled);
+    return FittedSize(AsRect(work), AsFrameExtents(frame), {scaled, scaled}).width;
 }
 
 // Windows has no process-wide error handler to install.

@@ -130,9 +130,9 @@ FrameExtents NewWindowFrame(Display* display) {
     return frame;
 }
 
+// A null text leaves `end` equal to it, as an unreadable one does.
 double ScreenDpi(const char* xftDpi) {
-    if (xftDpi == nullptr) return kUnscaledDpi;
     char* end = nullptr;
-    const double given = std::strtod(xftDpi, &end);
+    const double given = xftDpi != nullptr ? std::strtod(xftDpi, &end) : 0.0;
     return end != xftDpi && std::isfinite(given) && given > 0.0 ? given : kUnscaledDpi;
 }

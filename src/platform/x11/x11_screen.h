@@ -6,8 +6,7 @@
 
 #include <vector>
 
-#include "geometry/fitting.h"
-#include "geometry/rect.h"
+#include "geometry/geometry.h"
 
 // The whole screen, as the root window covers it.
 Rect ScreenRect(Display* display);

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "geometry/fitting.h"
+#include "geometry/geometry.h"
 #include "platform/window_system.h"
 #include "platform/x11/x11_failures.h"
 #include "platform/x11/x11_screen.h"
@@ -75,7 +75,7 @@ int FirstWindowSidePx(const WindowOptions& options, int sidePx) {
     const Rect monitor = MonitorAt(Monitors(display), x, y, ScreenRect(display));
     Rect area = Intersection(WorkArea(display), monitor);
     if (area.width == 0 || area.height == 0) area = monitor;
-    const int side = FittingSquareSide(area, NewWindowFrame(display), scaled);
+    const int side = FittedSize(area, NewWindowFrame(display), {scaled, scaled}).width;
     XCloseDisplay(display);
     return side;
 }

@@ -1,6 +1,6 @@
-// Window sizes scaled by the screen's dpi and fitted to a work area, the same for every window
-// system.
-#include "geometry/fitting.h"
+// Rectangles in screen pixels, and a window's size scaled by the screen's dpi and fitted to a work
+// area: the same arithmetic for every window system.
+#include "geometry/geometry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,11 +8,21 @@
 namespace {
 
 // a * b / c rounded to the nearest whole number, halves away from zero, as Win32's MulDiv.
-int MulDivRounded(int a, int b, int c) {
-    return static_cast<int>(std::lround(static_cast<double>(a) * b / c));
-}
+int MulDivRounded(int a, int b, int c) { return static_cast<int>(std::lround(1.0 * a * b / c)); }
 
 }  // namespace
+
+bool Contains(const Rect& rect, int x, int y) {
+    return x >= rect.x && y >= rect.y && x < rect.x + rect.width && y < rect.y + rect.height;
+}
+
+Rect Intersection(const Rect& a, const Rect& b) {
+    const int left = std::max(a.x, b.x);
+    const int top = std::max(a.y, b.y);
+    const int right = std::min(a.x + a.width, b.x + b.width);
+    const int bottom = std::min(a.y + a.height, b.y + b.height);
+    return {left, top, std::max(right - left, 0), std::max(bottom - top, 0)};
+}
 
 int ScaledSidePx(int sidePx, double dpi) {
     return static_cast<int>(std::lround(sidePx * dpi / kUnscaledDpi));
@@ -28,8 +38,4 @@ Size FittedSize(const Rect& area, const FrameExtents& frame, Size wanted) {
     if (fitted.height > fitsHigh)
         fitted = {MulDivRounded(wanted.width, fitsHigh, wanted.height), fitsHigh};
     return {std::max(fitted.width, 1), std::max(fitted.height, 1)};
-}
-
-int FittingSquareSide(const Rect& area, const FrameExtents& frame, int wantedPx) {
-    return FittedSize(area, frame, {wantedPx, wantedPx}).width;
 }
