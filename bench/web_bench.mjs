@@ -1,13 +1,13 @@
 // The browser page's figures in Chromium, Firefox and WebKit: load to first frame, and frame rates
 // and the browsers' CPU time against an empty page that clears a canvas of the same size every
 // frame.
-//   ORRERY_PAGE=build-web/orrery.html node bench/web_bench.mjs
+//   ORRERY_PAGE=$PWD/build-web/orrery.html node bench/web_bench.mjs
 // (after scripts/test or `npm ci` in tests/web, whose driver this uses).
 import { readFileSync, readdirSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
-import { countFrames, itemCentre, launch, openPage, sleep } from '../tests/web/browser.mjs';
+import { ENGINE_NAMES, countFrames, itemCentre, launch, openPage, sleep } from '../tests/web/browser.mjs';
 
 const RUNS = 5;
 const WINDOW_MS = 5000;
@@ -58,14 +58,14 @@ const gl = document.getElementById('canvas').getContext('webgl');
 (function frame() { gl.clear(gl.COLOR_BUFFER_BIT); requestAnimationFrame(frame); })();
 </script>`;
 
-for (const engine of ['chromium', 'firefox', 'webkit']) {
+for (const engine of ENGINE_NAMES) {
   const times = await loadTimes(engine);
   console.log(`${engine}: load to first drawn frame, median ${median(times).toFixed(0)} ms of ${times.map((t) => t.toFixed(0)).join(' ')}`);
 }
 
 // Frame rates and CPU time of the page's overview and Earth's close-up, and of the empty page, in
-// one browser: Chromium's compositing keeps 60 frames a second, WebKitGTK's on Xvfb does not.
-for (const engine of ['chromium', 'webkit']) {
+// one browser of each engine. The empty page shows what the browser's compositing alone costs.
+for (const engine of ENGINE_NAMES) {
   const browser = await launch(engine);
   const { page } = await openPage(browser);
   await sleep(1000);

@@ -143,7 +143,7 @@ for (const engine of ENGINE_NAMES) {
       assert.equal(await named(), 'img: 태양계 전체 모습: 태양과 그 둘레를 도는 아홉 행성');
       await openBodyList(page);
       assert.equal(await menusShown(page), 2, 'menus shown');
-      // The page as a person sees it with the menu open, beside the page: the README's picture.
+      // The page as a person sees it with the menu open, beside the page: the picture in docs/browser.md.
       await page.screenshot({ path: join(dirname(PAGE), `${engine}-menu.png`) });
       await page.mouse.click(...Object.values(await itemCentre(page, 'Earth')));
       await waitForConsole(page, `${SIZE_LINE}5 select \n`);
