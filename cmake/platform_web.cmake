@@ -5,6 +5,7 @@
 # emcc brings GLUT and the GL emulation itself: no library to find.
 target_sources(orrery_core PRIVATE
   src/platform/web/web_window.cpp
+  src/platform/web/web_messages.cpp
   src/platform/web/web_frame_loop.cpp
   src/platform/web/web_window_menu.cpp)
 

@@ -23,6 +23,7 @@ set_property(TARGET GLUT::GLUT APPEND PROPERTY INTERFACE_LINK_LIBRARIES
 target_sources(orrery_core PRIVATE
   src/platform/win32/win32_text.cpp
   src/platform/win32/win32_window.cpp
+  src/platform/win32/win32_messages.cpp
   src/platform/win32/win32_display_refresh.cpp
   src/platform/win32/win32_window_menu.cpp
   src/platform/desktop/glut_frame_loop.cpp)

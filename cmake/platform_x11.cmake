@@ -19,11 +19,19 @@ target_sources(orrery_core PRIVATE
   src/platform/x11/x11_menu_drawing.cpp
   src/platform/x11/x11_menu_loop.cpp
   src/platform/x11/x11_window_menu.cpp
+  src/platform/x11/x11_messages.cpp
   src/platform/desktop/glut_frame_loop.cpp)
 target_link_libraries(orrery_core PUBLIC OpenGL::GL OpenGL::GLU OpenGL::GLX GLUT::GLUT X11::X11
   X11::Xrandr X11::Xft Fontconfig::Fontconfig)
 
-# The program, its launcher entry, icons and manual page; `cpack -G DEB` packages the same.
+# The program finds its message catalogues from where it runs, so an installed tree can move.
+file(RELATIVE_PATH locale_from_program ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LOCALEDIR})
+set_property(SOURCE src/platform/x11/x11_messages.cpp APPEND PROPERTY COMPILE_DEFINITIONS
+  ORRERY_LOCALE_FROM_PROGRAM="${locale_from_program}")
+
+# The program, its launcher entry, icons and manual pages, and its messages' translations;
+# `cpack -G DEB` packages the same.
 install(TARGETS orrery RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 add_subdirectory(data)
+add_subdirectory(po)
 include(cmake/debian_package.cmake)

@@ -46,6 +46,11 @@ set(CPACK_NSIS_DEFINES "Target amd64-unicode
   !include FileFunc.nsh
   InstallDirRegKey HKLM \"${uninstall_key}\" \"InstallLocation\"")
 
+# The installer speaks Korean on a Korean Windows and English elsewhere: CPack takes the project's
+# copy of its NSIS template (UTF-8, marked so by its byte order mark), which names only those two
+# languages and says its own words in both.
+list(APPEND CMAKE_MODULE_PATH "${PROJECT_SOURCE_DIR}/cmake/nsis")
+
 # The values reach the NSIS script as written here, backslashes and quotes included.
 set(CPACK_VERBATIM_VARIABLES ON)
 include(CPack)

@@ -28,12 +28,14 @@ run_static_checks() {
         --error-exitcode=1 --quiet -I "$ORRERY_ROOT/src" "$ORRERY_ROOT/src"
 }
 
-# The launcher entry and the manual page. desktop-file-validate's errors and warnings fail, its
+# The launcher entry, the manual page and the translations. desktop-file-validate's errors and
+# warnings fail, its
 # hints do not (Education and Science are both main categories: the entry shows under either).
 # groff reads the page as man does in a UTF-8 locale, through preconv and the UTF-8 device, which
-# has the Hangul glyphs; any warning fails.
+# has the Hangul glyphs; any warning fails. po/update.sh fails where the translations' templates
+# are older than the sources or a language lacks a message or has a fuzzy one.
 run_data_checks() {
-    echo "Data checks: desktop-file-validate and groff over data/"
+    echo "Data checks: desktop-file-validate and groff over data/, the translations in po/"
     local output
     output=$(desktop-file-validate "$ORRERY_ROOT/data/orrery.desktop" 2>&1) ||
         { echo "$output" >&2; return 1; }
@@ -41,6 +43,7 @@ run_data_checks() {
     [ -z "$output" ] || { echo "$output" >&2; return 1; }
     output=$(groff -ww -k -man -Tutf8 -z "$ORRERY_ROOT/data/orrery.1" 2>&1)
     [ -z "$output" ] || { echo "$output" >&2; return 1; }
+    "$ORRERY_ROOT/po/update.sh" --check
 }
 
 # Configures build-asan/ with AddressSanitizer and UndefinedBehaviorSanitizer and builds everything.

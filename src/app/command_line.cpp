@@ -25,15 +25,21 @@ constexpr GlutOption kGlutOptions[] = {
 constexpr int kExitMisuse = 2;
 constexpr const char* kDigits = "0123456789";
 
-constexpr const char* kUsage = R"(Usage: orrery%s
+void PrintUsage(std::FILE* stream) {
+    const GlutOptionsHelp help = WindowSystemOptionsHelp();
+    std::fprintf(stream, Translated(R"(Usage: orrery%s
        orrery --help | --version
 Shows the Sun and nine planets turning in one OpenGL window.
 
   --help              print this help and exit
   --version           print the version and exit
-%s)";
+%s)"),
+                 help.synopsis, help.options);
+}
 
-constexpr const char* kControls = R"(
+void PrintControls() {
+    // TRANSLATORS: 행성하나씩 보기 is the menu's own label, the same in every language.
+    std::fputs(Translated(R"(
 Controls:
   right button        menu: 행성하나씩 보기 > Sun ... Pluto shows that body close up
                       (Up/Down, Right or Enter, Left and Escape work in the menu)
@@ -42,11 +48,18 @@ Controls:
   arrow keys          turn the overview 5 degrees per press
   left-button drag    turn the overview 4 degrees per pointer motion
 Close the window to quit.
-)";
+)"),
+               stdout);
+}
 
-void PrintUsage(std::FILE* stream) {
-    const GlutOptionsHelp help = WindowSystemOptionsHelp();
-    std::fprintf(stream, kUsage, help.synopsis, help.options);
+// `format`, a message of the catalogue, with its values filled in.
+template <typename... Values>
+std::string Filled(const char* format, Values... values) {
+    const int length = std::snprintf(nullptr, 0, format, values...);
+    std::string line(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
+    std::snprintf(line.data(), line.size(), format, values...);
+    line.pop_back();
+    return line;
 }
 
 const GlutOption* FindGlutOption(const char* argument) {
@@ -61,9 +74,9 @@ CommandLineReading Misuse(const std::string& problem) {
 }
 
 std::string BadGeometry(const char* value) {
-    return "bad -geometry '" + std::string(value) +
-           "': it takes WxH, +X+Y or WxH+X+Y, the width and height whole numbers from 1 to " +
-           std::to_string(kMaxWindowSidePx);
+    return Filled(Translated("bad -geometry '%s': it takes WxH, +X+Y or WxH+X+Y, the width and "
+                             "height whole numbers from 1 to %d"),
+                  value, kMaxWindowSidePx);
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -118,13 +131,15 @@ CommandLineReading ReadCommandLine(int argc, char** argv) {
         if (argument == "--help") return {CommandLineRequest::kHelp, "", false, {}};
         if (argument == "--version") return {CommandLineRequest::kVersion, "", false, {}};
         const GlutOption* option = FindGlutOption(argv[i]);
-        if (option == nullptr) return Misuse("unknown argument '" + argument + "'");
+        if (option == nullptr)
+            return Misuse(Filled(Translated("unknown argument '%s'"), argument.c_str()));
         direct = direct || argument == "-direct";
         reading.window.indirect = reading.window.indirect || argument == "-indirect";
         if (direct && reading.window.indirect)
-            return Misuse("-direct and -indirect cannot be given together");
+            return Misuse(Translated("-direct and -indirect cannot be given together"));
         if (!option->takesValue) continue;
-        if (i + 1 == argc) return Misuse("option " + argument + " needs a value");
+        if (i + 1 == argc)
+            return Misuse(Filled(Translated("option %s needs a value"), argument.c_str()));
         const char* value = argv[++i];
         if (argument == "-display") reading.window.display = value;
         if (argument != "-geometry") continue;
@@ -141,7 +156,7 @@ std::optional<int> AnswerCommandLine(const CommandLineReading& reading) {
     case CommandLineRequest::kOpenWindow: return std::nullopt;
     case CommandLineRequest::kHelp:
         PrintUsage(stdout);
-        std::fputs(kControls, stdout);
+        PrintControls();
         return EXIT_SUCCESS;
     case CommandLineRequest::kVersion:
         std::printf("orrery %s\n", kOrreryVersion);

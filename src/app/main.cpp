@@ -17,6 +17,7 @@ constexpr int kWindowSizePx = 1000;
 }  // namespace
 
 int main(int argc, char** argv) {
+    UseUserLanguage();
     // --help, --version and arguments it does not take are answered without a display.
     const CommandLineReading reading = ReadCommandLine(argc, argv);
     if (const auto status = AnswerCommandLine(reading)) return *status;

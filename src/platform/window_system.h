@@ -14,6 +14,17 @@ struct WindowOptions {
     bool indirect = false;
 };
 
+// Speaks the user's language from here on, where the system has the program's message catalogue:
+// the locale's choice (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) on Linux, the browser's languages in
+// the page; English where no catalogue can be had (Windows) or none has the language asked for.
+// Called first thing in main.
+void UseUserLanguage();
+
+// `english`, one of the program's messages, in the language UseUserLanguage chose: itself where
+// the catalogue lacks it. The window's title, the menu's labels and the console's two lines are
+// the program's interface, the same in every language, and never pass through here.
+const char* Translated(const char* english);
+
 // Returns one line for stderr saying why no window can be opened, or null when one can. Called
 // before glutInit, which would otherwise end the process with a message that names no cause.
 const char* NoWindowSystemReason(const WindowOptions& options);

@@ -1,6 +1,6 @@
 // The real executable at start-up: clear failures without a display or with an argument it does
-// not take, GLUT's own options with one, thousands of random command lines, and one line naming
-// the font package when no font has Hangul.
+// not take, in English and in Korean as the locale asks, GLUT's own options with one, thousands of
+// random command lines, and one line naming the font package when no font has Hangul.
 #include <gtest/gtest.h>
 // After gtest, whose names Xlib's None and Bool macros would clobber.
 #include <X11/Xlib.h>
@@ -27,6 +27,10 @@ namespace {
 
 // `timeout` only guards against a hang; a prompt exit never comes near it.
 const std::string kOrrery = std::string("timeout 60 ") + ORRERY_EXE;
+// Korean from the build's catalogue: C.UTF-8 is in every glibc, and LANGUAGE picks the language
+// under any locale but C. Under C, LANGUAGE is ignored and the program speaks English.
+const std::string kKorean = "LANGUAGE=ko LC_ALL=C.UTF-8 ";
+const std::string kEnglish = "LANGUAGE=ko LC_ALL=C ";
 #ifdef ORRERY_SANITIZE
 constexpr int kRandomCommandLines = 1000;  // each start under the sanitizers takes longer
 #else
@@ -54,7 +58,12 @@ TEST(Startup, WithoutAUsableDisplayExitsWithAMessageNamingIt) {
     const std::string dead = DeadDisplay(), out = TempPath("out"), err = TempPath("err");
     const struct {
         std::string command, named;
-    } cases[] = {{"env -u DISPLAY " + kOrrery, "DISPLAY is not set"},
+    } cases[] = {{"env -u DISPLAY " + kEnglish + kOrrery, "DISPLAY is not set"},
+                 {"env -u DISPLAY " + kKorean + kOrrery, "DISPLAY가 설정되지 않았습니다"},
+                 {"env -u DISPLAY WAYLAND_DISPLAY=wayland-0 " + kEnglish + kOrrery,
+                  "this is a Wayland session without XWayland"},
+                 {"env -u DISPLAY WAYLAND_DISPLAY=wayland-0 " + kKorean + kOrrery,
+                  "XWayland 없이 실행 중인 Wayland 세션입니다"},
                  {"env DISPLAY= " + kOrrery, "DISPLAY is not set"},
                  {"env DISPLAY=" + dead + " " + kOrrery, "'" + dead + "'"},
                  {"env -u DISPLAY " + kOrrery + " -display " + dead, "'" + dead + "'"}};
@@ -71,21 +80,22 @@ TEST(Startup, WithoutAUsableDisplayExitsWithAMessageNamingIt) {
 TEST(Startup, AnArgumentItDoesNotTakeExitsWithStatus2NamingIt) {
     const std::string out = TempPath("out"), err = TempPath("err");
     const struct {
-        std::string arguments, named;
-    } cases[] = {{"--frobnicate", "'--frobnicate'"},
-                 {"-geometry 320x240 stray", "'stray'"},
-                 {"-geometry 32767x32767", "-geometry '32767x32767'"},
-                 {"-iconic -display", "-display needs a value"}};
+        std::string language, arguments, named, usage;
+    } cases[] = {{kEnglish, "--frobnicate", "unknown argument '--frobnicate'", "Usage: orrery"},
+                 {kKorean, "--frobnicate", "알 수 없는 인자 '--frobnicate'", "사용법: orrery"},
+                 {kEnglish, "-geometry 320x240 stray", "'stray'", "Usage: orrery"},
+                 {kEnglish, "-geometry 32767x32767", "-geometry '32767x32767'", "Usage: orrery"},
+                 {kEnglish, "-iconic -display", "-display needs a value", "Usage: orrery"}};
     for (const auto& c : cases) {
         // Without a display: the arguments are judged before any window is tried.
-        const std::string command = "env -u DISPLAY " + kOrrery + " " + c.arguments;
+        const std::string command = "env -u DISPLAY " + c.language + kOrrery + " " + c.arguments;
         const int status = std::system((command + " >" + out + " 2>" + err).c_str());
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << command << ": " << status;
         const std::string complaint = ReadFile(err);
         EXPECT_EQ(complaint.rfind("orrery: ", 0), 0u) << command << ": " << complaint;
         EXPECT_NE(complaint.substr(0, complaint.find('\n')).find(c.named), std::string::npos)
             << command << ": " << complaint;
-        EXPECT_NE(complaint.find("\nUsage: orrery"), std::string::npos)
+        EXPECT_NE(complaint.find("\n" + c.usage), std::string::npos)
             << command << ": " << complaint;
         EXPECT_EQ(ReadFile(out), "") << command;
     }

@@ -7,6 +7,8 @@ EXPECTED_FILES=(
     usr/share/icons/hicolor/48x48/apps/orrery.png
     usr/share/icons/hicolor/256x256/apps/orrery.png
     usr/share/man/man1/orrery.1.gz
+    usr/share/man/ko/man1/orrery.1.gz
+    usr/share/locale/ko/LC_MESSAGES/orrery.mo
 )
 
 failures=0
@@ -16,8 +18,9 @@ fail() {
 }
 
 # check_installed_tree ROOT VERSION [FILE...]: exactly the expected files and the FILEs under ROOT,
-# installed with the prefix /usr, and the program there prints its version and its usage (run by
-# ORRERY_EMULATOR, with its arguments, when that is set: a cross-build's emulator).
+# installed with the prefix /usr, the program there prints its version and its usage (run by
+# ORRERY_EMULATOR, with its arguments, when that is set: a cross-build's emulator), in Korean from
+# the installed catalogue where the locale asks for it, and the Korean manual page is Korean.
 check_installed_tree() {
     local root="$1" version="$2" listed out err
     shift 2
@@ -41,4 +44,10 @@ check_installed_tree() {
                  "-gldebug" "-indirect" "Controls:" "행성하나씩 보기" "arrow keys"; do
         grep -qF -- "$shown" <<<"$out" || fail "--help does not show '$shown':"$'\n'"$out"
     done
+    out=$(env -u DISPLAY LANGUAGE=ko LC_ALL=C.UTF-8 "${run[@]}" --help) || fail "--help in Korean: $?"
+    for shown in "사용법: orrery" "-display DISPLAY" "조작:" "행성하나씩 보기" "화살표 키"; do
+        grep -qF -- "$shown" <<<"$out" || fail "Korean --help does not show '$shown':"$'\n'"$out"
+    done
+    zcat "$root/usr/share/man/ko/man1/orrery.1.gz" | grep -qF '.SH 사용법' ||
+        fail "the Korean manual page has no section 사용법"
 }

@@ -33,9 +33,15 @@ const ENGINES = {
 };
 export const ENGINE_NAMES = Object.keys(ENGINES);
 
-export function launch(engine) {
+// `language`, where given, is the one the browser prefers: Chromium's --lang (which headless
+// Chromium leaves to --accept-lang) or Firefox's intl.accept_languages; WebKit cannot be told.
+export function launch(engine, language) {
   if (engine === 'webkit') return WebDriverBrowser.launch();
-  return puppeteer.launch({ headless: true, ...ENGINES[engine] });
+  const options = { headless: true, ...ENGINES[engine] };
+  if (language && engine === 'chromium') options.args = [...options.args, `--lang=${language}`, `--accept-lang=${language}`];
+  if (language && engine === 'firefox')
+    options.extraPrefsFirefox = { ...options.extraPrefsFirefox, 'intl.accept_languages': language };
+  return puppeteer.launch(options);
 }
 
 export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));

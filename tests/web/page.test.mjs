@@ -15,6 +15,9 @@ const EARTH = [60, 90, 250];
 const AXIS = [0, 255, 0];
 const HOLD_MS = 500;  // the page's long press
 const PHONE = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
+// Why an engine cannot be told which language its user prefers.
+const NO_LANGUAGE = { webkit: "WebKitGTK's WebDriver starts MiniBrowser with no language to set: neither " +
+                              'LANGUAGE nor LANG in its environment reaches navigator.languages' };
 // Why an engine's driver cannot touch the page.
 const NO_TOUCH = { firefox: "touch emulation is Chromium's",
                    webkit: "WebKitGTK's WebDriver sends a touch pointer's actions as mouse events" };
@@ -86,6 +89,26 @@ async function onCentreLine(page) {
   return [1, 2, 3].filter((i) => shows(picture, picture.width / 2, (i * picture.height) / 8, SUN)).length;
 }
 
+// The page's language, the console's name and the line of controls in it, one below the other
+// under a canvas of its usual size, and a console with the program's output alone.
+async function controlsIn(page, lang, name, words) {
+  const shown = await page.evaluate(() => {
+    const box = (id) => document.getElementById(id).getBoundingClientRect();
+    return { lang: document.documentElement.lang, text: document.getElementById('controls').textContent,
+             name: document.getElementById('console').getAttribute('aria-label'),
+             canvas: [box('canvas').width, box('canvas').height, box('canvas').bottom],
+             console: [box('console').top, box('console').bottom], controlsTop: box('controls').top };
+  });
+  assert.equal(shown.lang, lang, "the page's language");
+  assert.equal(shown.name, name, "the console's name");
+  for (const word of [...words, 'Shift+F10', 'a / s / d']) assert.ok(shown.text.includes(word), `'${word}' in '${shown.text}'`);
+  assert.deepEqual(shown.canvas.slice(0, 2), [SIDE_PX, SIDE_PX], 'the canvas as before');
+  // Half a pixel for layout's rounding.
+  assert.ok(shown.canvas[2] <= shown.console[0] && shown.console[1] <= shown.controlsTop + 0.5,
+            `canvas, console, controls one below the other: ${JSON.stringify(shown)}`);
+  assert.equal(await consoleText(page), SIZE_LINE);
+}
+
 async function openBodyList(page) {
   await page.mouse.click(500, 200, { button: 'right' });
   await page.mouse.move(...Object.values(await itemCentre(page, '행성하나씩 보기 ')));
@@ -112,6 +135,23 @@ for (const engine of ENGINE_NAMES) {
       await waitForConsole(page, SIZE_LINE.repeat(2));
       assert.equal(await page.$eval('#canvas', (c) => c.width), 600, 'a smaller page, a smaller square');
       await page.close();
+    });
+
+    test('a line of controls under the console, in English by default, the canvas and console as before', async () => {
+      const { page } = await openPage(browser);
+      await controlsIn(page, 'en', 'Console', ['right button', 'long press']);
+      await page.close();
+    });
+
+    test('that line in Korean, and the page in Korean, where the browser prefers Korean',
+         { skip: NO_LANGUAGE[engine] }, async () => {
+      const korean = await launch(engine, 'ko');
+      try {
+        const { page } = await openPage(korean);
+        await controlsIn(page, 'ko', '콘솔', ['오른쪽 버튼', '길게 누르기']);
+      } finally {
+        await korean.close();
+      }
     });
 
     test('twice the pixel density, which no resize announces, doubles the drawing buffer',

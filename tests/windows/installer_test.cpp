@@ -1,12 +1,14 @@
 // The Windows installer under wine: a silent install into a chosen folder with its Start-menu
 // shortcut and installed-apps entry, an install over it that upgrades it in place, the installed
-// program started, and a silent uninstall that leaves nothing behind.
+// program started, and a silent uninstall that leaves nothing behind; and its script, which
+// speaks English and Korean.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <string>
 
 #include "scene_probes.h"
 #include "wine_session.h"
@@ -67,6 +69,31 @@ TEST_F(Installer, InstallsSilentlyWithAShortcutAndAnUninstallEntry) {
     for (const std::string& value : values) {
         EXPECT_NE(entry.find(value), std::string::npos) << "no " << value << " in:\n" << entry;
     }
+}
+
+// The script CPack wrote: English first, so the fallback, then Korean, and no other language;
+// each of the script's own words given in both and said through its LangString.
+TEST(InstallerScript, SpeaksEnglishAndKoreanOnly) {
+    const std::string script = ReadFile(ORRERY_INSTALLER_SCRIPT);
+    const std::string languages[] = {"MUI_LANGUAGE \"English\"", "MUI_LANGUAGE \"Korean\""};
+    const std::size_t english = script.find(languages[0]), korean = script.find(languages[1]);
+    EXPECT_TRUE(english != std::string::npos && korean != std::string::npos && english < korean)
+        << "English, then Korean, in " << ORRERY_INSTALLER_SCRIPT;
+    std::size_t named = 0;
+    for (std::size_t at = 0;
+         (at = script.find("!insertmacro MUI_LANGUAGE ", at)) != std::string::npos; ++at)
+        ++named;
+    EXPECT_EQ(named, 2u) << "languages named";
+    for (const char* words :
+         {"AlreadyInstalled", "UninstallFailed", "InstallOptions", "InstallOptionsFor"}) {
+        for (const char* language : {"${LANG_ENGLISH}", "${LANG_KOREAN}"}) {
+            const std::string line = std::string("LangString ") + words + " " + language + " \"";
+            EXPECT_NE(script.find(line), std::string::npos) << "no " << line;
+        }
+        const std::string said = std::string("\"$(") + words + ")\"";
+        EXPECT_NE(script.find(said), std::string::npos) << "never said: " << said;
+    }
+    EXPECT_NE(script.find("이미 설치되어 있습니다"), std::string::npos) << "the Korean words";
 }
 
 // Run again without /D, as a newer version would be, it replaces the installed one in its folder.

@@ -97,8 +97,9 @@ GlutOptionsHelp WindowSystemOptionsHelp() { return {"", ""}; }
 
 const char* NoWindowSystemReason(const WindowOptions& /*options*/) {
     if (WebGlOffered() != 0) return nullptr;
-    return "orrery: this browser gives the page no WebGL, which the viewer draws with "
-           "(turn on hardware acceleration or WebGL in its settings)";
+    return Translated(
+        "orrery: this browser gives the page no WebGL, which the viewer draws with (turn on "
+        "hardware acceleration or WebGL in its settings)");
 }
 
 // The style sheet asks for `sidePx` CSS pixels where the page has room, else the largest square

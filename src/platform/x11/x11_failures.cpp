@@ -28,24 +28,25 @@ int NoteRefusal(Display* /*display*/, XErrorEvent* /*error*/) {
 int ReportRefusal(Display* display, XErrorEvent* error) {
     if (error->error_code == BadAlloc) {
         EndWith(
-            "the X server has no memory left for the window (BadAlloc): close other "
-            "programs, or ask for a smaller one with -geometry WxH");
+            Translated("the X server has no memory left for the window (BadAlloc): close other "
+                       "programs, or ask for a smaller one with -geometry WxH"));
     }
     char text[160] = "";
     XGetErrorText(display, error->error_code, text, sizeof text);
-    char line[400];
+    char line[800];
     std::snprintf(line, sizeof line,
-                  "the X server %s refused request %d.%d (%s): start orrery again with "
-                  "LIBGL_ALWAYS_SOFTWARE=1, or without -direct or -sync; the server's log may "
-                  "say more",
+                  Translated("the X server %s refused request %d.%d (%s): start orrery again "
+                             "with LIBGL_ALWAYS_SOFTWARE=1, or without -direct or -sync; the "
+                             "server's log may say more"),
                   DisplayString(display), error->request_code, error->minor_code, text);
     EndWith(line);
 }
 
 int ReportLostConnection(Display* display) {
-    char line[200];
+    char line[600];
     std::snprintf(line, sizeof line,
-                  "lost the connection to the X server %s: start orrery again once it runs",
+                  Translated("lost the connection to the X server %s: start orrery again once "
+                             "it runs"),
                   DisplayString(display));
     EndWith(line);
 }

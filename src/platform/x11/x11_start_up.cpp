@@ -33,33 +33,49 @@ std::pair<int, int> OpeningPoint(Display* display, const char* geometry) {
     return {x, y};
 }
 
+// Whether the environment variable holds something: set but empty names nothing.
+bool IsSet(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && *value != '\0';
+}
+
 }  // namespace
 
 GlutOptionsHelp WindowSystemOptionsHelp() {
-    return {" [-display DISPLAY] [-geometry WxH+X+Y] [other GLUT options]",
-            R"(  -display DISPLAY    open the window on this X display (default: $DISPLAY)
+    return {
+        Translated(" [-display DISPLAY] [-geometry WxH+X+Y] [other GLUT options]"),
+        Translated(R"(  -display DISPLAY    open the window on this X display (default: $DISPLAY)
   -geometry WxH+X+Y   window size (1 to 16384 each) and position
                       (default: 1000x1000, or the largest square the screen holds)
   -iconic             start iconified
   -direct, -indirect  insist on a direct or an indirect OpenGL context
   -sync               make X calls synchronous (for debugging)
   -gldebug            report OpenGL errors on stderr
-)"};
+)")};
 }
 
 const char* NoWindowSystemReason(const WindowOptions& options) {
     // freeglut would report an unset DISPLAY as "failed to open display ''", which names nothing.
-    const char* environment = std::getenv("DISPLAY");
-    if (options.display == nullptr && (environment == nullptr || *environment == '\0'))
-        return "orrery: no X display: DISPLAY is not set (set it, or pass -display HOST:N)";
+    if (options.display == nullptr && !IsSet("DISPLAY")) {
+        // A Wayland compositor's programs find it in WAYLAND_DISPLAY; XWayland would set DISPLAY.
+        if (IsSet("WAYLAND_DISPLAY")) {
+            return Translated(
+                "orrery: no X display: this is a Wayland session without XWayland (DISPLAY is "
+                "not set): turn XWayland on in the desktop's settings, or log in to an X11 "
+                "session");
+        }
+        return Translated(
+            "orrery: no X display: DISPLAY is not set (set it, or pass -display HOST:N)");
+    }
     if (options.indirect) {
         // A display that does not open is glutInit's to report.
         Display* display = XOpenDisplay(options.display);
         const bool allowed = display == nullptr || IndirectGlAllowed(display);
         if (display != nullptr) XCloseDisplay(display);
         if (!allowed) {
-            return "orrery: the X server does not allow indirect OpenGL (-indirect): leave out "
-                   "-indirect, or start the X server with +iglx";
+            return Translated(
+                "orrery: the X server does not allow indirect OpenGL (-indirect): leave out "
+                "-indirect, or start the X server with +iglx");
         }
     }
     return nullptr;

@@ -38,14 +38,15 @@ void CreateWindowMenu(const Menu& menu, const char* labelLanguage, MenuChoice ch
     // freeglut's GLX context draws straight to its X window, so the current drawable is the window.
     if (!ConnectPopupMenu(windowMenu, glXGetCurrentDisplay(), glXGetCurrentDrawable(), menu,
                           labelLanguage, choose)) {
-        std::fputs("orrery: no menu: no second connection to the X display or no font\n", stderr);
+        std::fputs(
+            Translated("orrery: no menu: no second connection to the X display or no font\n"),
+            stderr);
         return;
     }
     if (!PopupFontCoversLabels(windowMenu)) {
-        std::fputs(
-            "orrery: no installed font has Hangul, so the menu label shows without it "
-            "(Debian: install fonts-nanum)\n",
-            stderr);
+        std::fputs(Translated("orrery: no installed font has Hangul, so the menu label shows "
+                              "without it (Debian: install fonts-nanum)\n"),
+                   stderr);
     }
     std::atexit(FreeWindowMenu);  // GLUT ends the process with exit() when the window closes
 }
