@@ -115,7 +115,7 @@ void PrepareGlutEnvironment() { WebTouchListen(); }
 
 void SetWindowTitle(const char* title) { emscripten_set_window_title(title); }
 
-// The page names the overview, where every visit starts, itself.
+// The canvas's name, from the overview's at start-up on.
 void DescribeView(const char* description) { WebCanvasDescribe(description); }
 
 // Animation frames always come once per display refresh.
