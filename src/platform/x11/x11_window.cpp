@@ -1,4 +1,4 @@
-// The X11 window: the title in Unicode, and the GLX context.
+// The X11 window: the title in Unicode, and the window's start for screen readers.
 #include <GL/glx.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/window_system.h"
+#include "platform/x11/x11_accessible.h"
 
 namespace {
 
@@ -36,8 +37,6 @@ void SetWmName(Display* display, Window window, const char* utf8Title) {
 // On X11 all of the environment, DISPLAY first, means what it says.
 void PrepareGlutEnvironment() {}
 
-void DescribeView(const char* /*description*/) {}
-
 // freeglut hands the X server the title as Latin-1, which cannot carry Hangul: set it again as
 // Unicode.
 void SetWindowTitle(const char* title) {
@@ -48,4 +47,5 @@ void SetWindowTitle(const char* title) {
     SetNetWmName(display, window, title);
     SetWmName(display, window, title);
     XFlush(display);
+    StartAccessibilityBridge(title);
 }

@@ -1,0 +1,149 @@
+// The window for screen readers on X11: ATK objects for the program, its frame and the view, which
+// the at-spi2-atk bridge hands to assistive technology over AT-SPI, and GLib's main context, which
+// the bridge's D-Bus connection needs, turned from GLUT's loop.
+#include "platform/x11/x11_accessible.h"
+
+#include <GL/freeglut.h>
+#include <GL/glx.h>
+#include <X11/Xlib.h>
+#include <atk-bridge.h>
+
+#include <chrono>
+#include <string>
+
+#include "platform/window_system.h"
+#include "platform/x11/x11_accessible_object.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// GLUT's loop waits on its own X connection only, so a timer looks at the bridge's D-Bus
+// connection: slowly while no one talks to the program, which then costs nothing measurable, and
+// quickly for a while after each request, since a screen reader asks many in a row.
+constexpr unsigned kQuietTurnMs = 50;
+constexpr unsigned kTalkingTurnMs = 2;
+constexpr auto kTalkingHold = std::chrono::milliseconds(250);
+constexpr int kMostDispatchesPerTurn = 100;
+
+struct AccessibleWindow {
+    AtkObject* application = nullptr;
+    AtkObject* frame = nullptr;
+    AtkObject* view = nullptr;
+    AtkObject* focused = nullptr;
+    Display* focusWatch = nullptr;  // a connection of its own, for the window's focus changes
+    Clock::time_point lastRequest;
+};
+
+AccessibleWindow accessible;
+std::string viewDescription;
+std::string toolkitVersion;
+
+AtkObject* Root() { return accessible.application; }
+const gchar* ToolkitName() { return "freeglut"; }
+const gchar* ToolkitVersion() { return toolkitVersion.c_str(); }
+
+// ATK asks the toolkit for the object at the top of the program's tree.
+void ServeRootFromThisProgram() {
+    const int version = glutGet(GLUT_VERSION);  // 30400 for 3.4.0
+    toolkitVersion = std::to_string(version / 10000) + "." + std::to_string(version / 100 % 100) +
+                     "." + std::to_string(version % 100);
+    auto* util = static_cast<AtkUtilClass*>(g_type_class_ref(ATK_TYPE_UTIL));
+    util->get_root = Root;
+    util->get_toolkit_name = ToolkitName;
+    util->get_toolkit_version = ToolkitVersion;
+}
+
+GLogWriterOutput DiscardLog(GLogLevelFlags /*level*/, const GLogField* /*fields*/, gsize /*count*/,
+                            gpointer /*data*/) {
+    return G_LOG_WRITER_HANDLED;
+}
+
+void BuildTree(const char* title) {
+    accessible.application = NewAccessible(ATK_ROLE_APPLICATION, "orrery", {});
+    accessible.frame = NewAccessible(ATK_ROLE_FRAME, title,
+                                     {ATK_STATE_ENABLED, ATK_STATE_SENSITIVE, ATK_STATE_VISIBLE,
+                                      ATK_STATE_SHOWING, ATK_STATE_RESIZABLE});
+    accessible.view = NewAccessible(ATK_ROLE_IMAGE, viewDescription.c_str(),
+                                    {ATK_STATE_ENABLED, ATK_STATE_SENSITIVE, ATK_STATE_VISIBLE,
+                                     ATK_STATE_SHOWING, ATK_STATE_FOCUSABLE, ATK_STATE_FOCUSED});
+    accessible.focused = accessible.view;
+    AddAccessibleChild(accessible.application, accessible.frame);
+    AddAccessibleChild(accessible.frame, accessible.view);
+}
+
+void ActivateFrame(bool active) {
+    SetAccessibleState(accessible.frame, ATK_STATE_ACTIVE, active);
+    g_signal_emit_by_name(accessible.frame, active ? "activate" : "deactivate");
+}
+
+// The frame is active while the window has the keyboard focus. The menu's grab moves it only for
+// the grab's time, and the menu is the window's own, so grabs and their ends change nothing.
+void FollowWindowFocus() {
+    while (XPending(accessible.focusWatch) > 0) {
+        XEvent event{};
+        XNextEvent(accessible.focusWatch, &event);
+        const XFocusChangeEvent& focus = event.xfocus;
+        if ((event.type != FocusIn && event.type != FocusOut) || focus.mode != NotifyNormal ||
+            focus.detail == NotifyInferior || focus.detail == NotifyPointer)
+            continue;
+        ActivateFrame(event.type == FocusIn);
+    }
+}
+
+void WatchWindowFocus(Window window) {
+    accessible.focusWatch = XOpenDisplay(DisplayString(glXGetCurrentDisplay()));
+    if (accessible.focusWatch == nullptr) return;
+    XSelectInput(accessible.focusWatch, window, FocusChangeMask);
+    // freeglut maps the window as it makes it, so a window manager may have focused it already.
+    Window focus = 0;
+    int revertTo = 0;
+    XGetInputFocus(accessible.focusWatch, &focus, &revertTo);
+    if (focus == window) ActivateFrame(true);
+}
+
+void TurnMainContext(int /*unused*/) {
+    if (accessible.focusWatch != nullptr) FollowWindowFocus();
+    int dispatches = 0;
+    while (dispatches < kMostDispatchesPerTurn && g_main_context_iteration(nullptr, FALSE) != 0)
+        ++dispatches;
+    const Clock::time_point now = Clock::now();
+    if (dispatches > 0) accessible.lastRequest = now;
+    const bool talking = now - accessible.lastRequest < kTalkingHold;
+    glutTimerFunc(talking ? kTalkingTurnMs : kQuietTurnMs, TurnMainContext, 0);
+}
+
+}  // namespace
+
+void StartAccessibilityBridge(const char* title) {
+    g_log_set_writer_func(DiscardLog, nullptr, nullptr);
+    ServeRootFromThisProgram();
+    BuildTree(title);
+    if (atk_bridge_adaptor_init(nullptr, nullptr) != 0) {
+        g_clear_object(&accessible.view);
+        g_clear_object(&accessible.frame);
+        g_clear_object(&accessible.application);
+        return;
+    }
+    WatchWindowFocus(glXGetCurrentDrawable());  // freeglut's GLX drawable is its X window
+    accessible.lastRequest = Clock::now();
+    TurnMainContext(0);
+}
+
+bool AccessibilityBridgeStarted() { return accessible.frame != nullptr; }
+
+AtkObject* AccessibleFrame() { return accessible.frame; }
+
+void FocusAccessible(AtkObject* object) {
+    AtkObject* target = object != nullptr ? object : accessible.view;
+    if (target == accessible.focused) return;
+    SetAccessibleState(accessible.focused, ATK_STATE_FOCUSED, false);
+    accessible.focused = target;
+    SetAccessibleState(target, ATK_STATE_FOCUSED, true);
+}
+
+// The view is named by what it shows, as the page names its canvas.
+void DescribeView(const char* description) {
+    viewDescription = description;
+    if (accessible.view != nullptr) atk_object_set_name(accessible.view, description);
+}
