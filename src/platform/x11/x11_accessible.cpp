@@ -38,12 +38,37 @@ struct AccessibleWindow {
 AccessibleWindow accessible;
 std::string viewDescription;
 std::string toolkitVersion;
+Window ownWindow = 0;
+guint (*addListener)(GSignalEmissionHook listener, const gchar* eventType) = nullptr;
 
 AtkObject* Root() { return accessible.application; }
 const gchar* ToolkitName() { return "freeglut"; }
 const gchar* ToolkitVersion() { return toolkitVersion.c_str(); }
 
-// ATK asks the toolkit for the object at the top of the program's tree.
+void ActivateFrame(bool active) {
+    SetAccessibleState(accessible.frame, ATK_STATE_ACTIVE, active);
+    g_signal_emit_by_name(accessible.frame, active ? "activate" : "deactivate");
+}
+
+// Makes the frame active, and says so, when the window has the focus now.
+gboolean AnnounceFocusedWindow(gpointer /*unused*/) {
+    Window focus = 0;
+    int revertTo = 0;
+    XGetInputFocus(accessible.focusWatch, &focus, &revertTo);
+    if (focus == ownWindow) ActivateFrame(true);
+    return G_SOURCE_REMOVE;
+}
+
+// The bridge listens to the objects' signals only while a screen reader listens to it, from some
+// time after start-up or from when one starts; the window's focus, which it may have had all along,
+// is told then.
+guint AddListener(GSignalEmissionHook listener, const gchar* eventType) {
+    if (g_str_has_suffix(eventType, "AtkWindow:activate") && accessible.focusWatch != nullptr)
+        g_idle_add(AnnounceFocusedWindow, nullptr);
+    return addListener(listener, eventType);
+}
+
+// ATK asks the toolkit for the object at the top of the program's tree and for its listeners.
 void ServeRootFromThisProgram() {
     const int version = glutGet(GLUT_VERSION);  // 30400 for 3.4.0
     toolkitVersion = std::to_string(version / 10000) + "." + std::to_string(version / 100 % 100) +
@@ -52,6 +77,8 @@ void ServeRootFromThisProgram() {
     util->get_root = Root;
     util->get_toolkit_name = ToolkitName;
     util->get_toolkit_version = ToolkitVersion;
+    addListener = util->add_global_event_listener;
+    util->add_global_event_listener = AddListener;
 }
 
 GLogWriterOutput DiscardLog(GLogLevelFlags /*level*/, const GLogField* /*fields*/, gsize /*count*/,
@@ -72,11 +99,6 @@ void BuildTree(const char* title) {
     AddAccessibleChild(accessible.frame, accessible.view);
 }
 
-void ActivateFrame(bool active) {
-    SetAccessibleState(accessible.frame, ATK_STATE_ACTIVE, active);
-    g_signal_emit_by_name(accessible.frame, active ? "activate" : "deactivate");
-}
-
 // The frame is active while the window has the keyboard focus. The menu's grab moves it only for
 // the grab's time, and the menu is the window's own, so grabs and their ends change nothing.
 void FollowWindowFocus() {
@@ -94,12 +116,10 @@ void FollowWindowFocus() {
 void WatchWindowFocus(Window window) {
     accessible.focusWatch = XOpenDisplay(DisplayString(glXGetCurrentDisplay()));
     if (accessible.focusWatch == nullptr) return;
+    ownWindow = window;
     XSelectInput(accessible.focusWatch, window, FocusChangeMask);
     // freeglut maps the window as it makes it, so a window manager may have focused it already.
-    Window focus = 0;
-    int revertTo = 0;
-    XGetInputFocus(accessible.focusWatch, &focus, &revertTo);
-    if (focus == window) ActivateFrame(true);
+    AnnounceFocusedWindow(nullptr);
 }
 
 void TurnMainContext(int /*unused*/) {
