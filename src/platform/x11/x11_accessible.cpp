@@ -19,10 +19,12 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // GLUT's loop waits on its own X connection only, so a timer looks at the bridge's D-Bus
-// connection: slowly while no one talks to the program, which then costs nothing measurable, and
-// quickly for a while after each request, since a screen reader asks many in a row.
-constexpr unsigned kQuietTurnMs = 50;
+// connection: right after anything came, since a reply or the next request may follow at once;
+// while a screen reader listens, every 50 ms, and every 2 ms for a while after each request, as
+// it asks many in a row; while none does, once a second, which costs nothing measurable.
 constexpr unsigned kTalkingTurnMs = 2;
+constexpr unsigned kListenedTurnMs = 50;
+constexpr unsigned kUnheardTurnMs = 1000;
 constexpr auto kTalkingHold = std::chrono::milliseconds(250);
 constexpr int kMostDispatchesPerTurn = 100;
 
@@ -32,6 +34,7 @@ struct AccessibleWindow {
     AtkObject* view = nullptr;
     AtkObject* focused = nullptr;
     Display* focusWatch = nullptr;  // a connection of its own, for the window's focus changes
+    bool heard = false;             // a screen reader listens to the bridge
     Clock::time_point lastRequest;
 };
 
@@ -40,6 +43,8 @@ std::string viewDescription;
 std::string toolkitVersion;
 Window ownWindow = 0;
 guint (*addListener)(GSignalEmissionHook listener, const gchar* eventType) = nullptr;
+void (*removeListener)(guint id) = nullptr;
+guint windowListener = 0;
 
 AtkObject* Root() { return accessible.application; }
 const gchar* ToolkitName() { return "freeglut"; }
@@ -63,9 +68,17 @@ gboolean AnnounceFocusedWindow(gpointer /*unused*/) {
 // time after start-up or from when one starts; the window's focus, which it may have had all along,
 // is told then.
 guint AddListener(GSignalEmissionHook listener, const gchar* eventType) {
-    if (g_str_has_suffix(eventType, "AtkWindow:activate") && accessible.focusWatch != nullptr)
-        g_idle_add(AnnounceFocusedWindow, nullptr);
-    return addListener(listener, eventType);
+    const guint id = addListener(listener, eventType);
+    if (!g_str_has_suffix(eventType, "AtkWindow:activate")) return id;
+    windowListener = id;
+    accessible.heard = true;
+    if (accessible.focusWatch != nullptr) g_idle_add(AnnounceFocusedWindow, nullptr);
+    return id;
+}
+
+void RemoveListener(guint id) {
+    if (id == windowListener) accessible.heard = false;
+    removeListener(id);
 }
 
 // ATK asks the toolkit for the object at the top of the program's tree and for its listeners.
@@ -79,6 +92,8 @@ void ServeRootFromThisProgram() {
     util->get_toolkit_version = ToolkitVersion;
     addListener = util->add_global_event_listener;
     util->add_global_event_listener = AddListener;
+    removeListener = util->remove_global_event_listener;
+    util->remove_global_event_listener = RemoveListener;
 }
 
 GLogWriterOutput DiscardLog(GLogLevelFlags /*level*/, const GLogField* /*fields*/, gsize /*count*/,
@@ -129,8 +144,10 @@ void TurnMainContext(int /*unused*/) {
         ++dispatches;
     const Clock::time_point now = Clock::now();
     if (dispatches > 0) accessible.lastRequest = now;
-    const bool talking = now - accessible.lastRequest < kTalkingHold;
-    glutTimerFunc(talking ? kTalkingTurnMs : kQuietTurnMs, TurnMainContext, 0);
+    const bool talking =
+        dispatches > 0 || (accessible.heard && now - accessible.lastRequest < kTalkingHold);
+    const unsigned quiet = accessible.heard ? kListenedTurnMs : kUnheardTurnMs;
+    glutTimerFunc(talking ? kTalkingTurnMs : quiet, TurnMainContext, 0);
 }
 
 }  // namespace
