@@ -91,16 +91,14 @@ protected:
         app_->TypeKey(key, shift);
         EXPECT_TRUE(TurnUntil([&] {
             return !focused_.empty() && Name(focused_.back().get()) == name;
-        })) << "the focus did not move to "
-            << name;
+        })) << name;
     }
     // Waits until `line` is written and the view tells `description` and has the focus back.
     void ExpectChoice(const std::string& line, const char* description) {
         EXPECT_EQ(app_->ConsoleAfter(0, kStartUp.size() + line.size()), kStartUp + line);
         EXPECT_TRUE(TurnUntil([&] {
             return Name(view_.get()) == description && Has(view_.get(), ATSPI_STATE_FOCUSED);
-        })) << "the view tells "
-            << Name(view_.get());
+        })) << Name(view_.get());
         kStartUp += line;
     }
 
@@ -142,8 +140,8 @@ TEST_F(ScreenReader, FindsTheWindowFollowsTheMenuKeysAndChoosesThroughAnItemsAct
     ASSERT_EQ(Name(mars.get()), "Mars");
     EXPECT_TRUE(atspi_action_do_action(ATSPI_ACTION(mars.get()), 0, nullptr));
     ExpectChoice("6 select \n", FindBody(6)->closeUpDescription);
-    EXPECT_TRUE(PollUntil([&] { return app_->ShownMenus().size() == openboxWindows; }));
-    EXPECT_TRUE(PollUntil([&] { return app_->InputFree(); }));
+    EXPECT_TRUE(PollUntil(
+        [&] { return app_->ShownMenus().size() == openboxWindows && app_->InputFree(); }));
 }
 
 // Orca, with no speech server, writes each phrase it would say to its debug file, which it buffers
@@ -152,7 +150,7 @@ TEST_F(ScreenReader, FindsTheWindowFollowsTheMenuKeysAndChoosesThroughAnItemsAct
 TEST_F(ScreenReader, OrcaSaysTheMenuEachBodyAndTheChosenView) {
     if (std::system("command -v orca >/dev/null") != 0) GTEST_SKIP() << "orca is not installed";
     const int terminal = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    ASSERT_TRUE(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
+    ASSERT_TRUE(grantpt(terminal) == 0 && unlockpt(terminal) == 0);
     const pid_t orca = StartChild(
         {"sh", "-c", std::string("trap '' INT; exec orca --debug-file=") + ptsname(terminal)},
         {"DISPLAY=" + server_.display(), "GSETTINGS_BACKEND=memory",
