@@ -8,10 +8,10 @@ ARM64_BUILD="$ORRERY_ROOT/build-arm64"
 ARM64_PACKAGES=(crossbuild-essential-arm64 cmake dpkg-dev file pkg-config:arm64
                 freeglut3-dev:arm64 libglu1-mesa-dev:arm64 libgl1-mesa-dev:arm64 libx11-dev:arm64
                 libxrandr-dev:arm64 libxtst-dev:arm64 libxdamage-dev:arm64 libxft-dev:arm64
-                libfontconfig-dev:arm64)
+                libfontconfig-dev:arm64 libatk1.0-dev:arm64 libatk-bridge2.0-dev:arm64)
 # The tests, besides the Linux tests' own packages: the user-mode emulator, arm64 Mesa's software
-# renderer and googletest for arm64.
-ARM64_TEST_PACKAGES=(qemu-user libgl1-mesa-dri:arm64 libgtest-dev:arm64)
+# renderer, googletest and libatspi (the screen reader test's client) for arm64.
+ARM64_TEST_PACKAGES=(qemu-user libgl1-mesa-dri:arm64 libgtest-dev:arm64 libatspi2.0-dev:arm64)
 # enable_arm64: lets dpkg install arm64 packages beside the machine's own, a machine-wide setting
 # made once. The arm64 packages are then all missing, so ensure_packages runs apt-get update, which
 # fetches their lists, before it installs them.

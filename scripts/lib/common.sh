@@ -3,10 +3,13 @@
 ORRERY_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 # Packages every build needs; the menu draws its text with Xft and fontconfig, and its Korean
-# label needs a font with Hangul; gettext and po4a make the Korean messages and manual page.
+# label needs a font with Hangul; gettext and po4a make the Korean messages and manual page;
+# screen readers reach the window through ATK and its AT-SPI bridge, and the screen reader test
+# reads it back with libatspi.
 BUILD_PACKAGES=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev
                 libgl1-mesa-dri libx11-dev libxrandr-dev libxtst-dev libxdamage-dev libxft-dev
-                libfontconfig-dev fonts-nanum libgtest-dev gettext po4a)
+                libfontconfig-dev fonts-nanum libgtest-dev gettext po4a libatk1.0-dev
+                libatk-bridge2.0-dev libatspi2.0-dev)
 
 # missing_packages PKG[:ARCH]...: prints those not installed. A bare name means the machine's own
 # architecture (or an architecture-independent package); dpkg-query prints a line for each

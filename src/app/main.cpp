@@ -10,6 +10,7 @@
 #include "input/view_controls.h"
 #include "platform/window_system.h"
 #include "render/draw_frame.h"
+#include "scene/body_catalogue.h"
 
 namespace {
 constexpr const char* kWindowTitle = "Vornak Telqui의 태양계";  // "Vornak Telqui's solar system"
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
     glutCreateWindow(kWindowTitle);
     SetUpWindow();
     SetWindowTitle(kWindowTitle);
+    DescribeView(kOverviewDescription);
     RequestSyncedSwaps();
     StartFramePacing(DisplayRefreshHz());
     BuildMenus();

@@ -110,6 +110,10 @@ void CloseMenu(MenuController& menu) {
     menu.open = false;
 }
 
+void ChooseMenuEntry(MenuController& menu, int value) {
+    if (menu.open) Settle(menu, {MenuOutcome::kChoose, value});
+}
+
 MenuKey MenuKeyNamed(const char* name) {
     // X11 names the keypad's keys with KP_ before them; the DOM its arrows with Arrow.
     static constexpr std::pair<std::string_view, MenuKey> kKeys[] = {

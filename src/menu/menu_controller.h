@@ -49,6 +49,9 @@ void MoveMenuPointerTo(MenuController& menu, int x, int y);
 void MenuButton(MenuController& menu, bool pressed, int button, int x, int y);
 void MenuKeyDown(MenuController& menu, MenuKey key);
 void CloseMenu(MenuController& menu);
+// Chooses the entry of value `value` as a click on it does: the menu closes and `choose` is told.
+// Nothing while closed. For assistive technology, which may choose any entry of the open menu.
+void ChooseMenuEntry(MenuController& menu, int value);
 
 // A key by the name X11 gives its keysym or the DOM its key value; null names no key.
 MenuKey MenuKeyNamed(const char* name);

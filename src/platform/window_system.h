@@ -60,8 +60,9 @@ void SetUpWindow();
 // Sets the UTF-8 `title` on the current GLUT window, whatever the system's own code page.
 void SetWindowTitle(const char* title);
 
-// Tells assistive technology, in UTF-8, what the window shows from now on: the page gives its
-// canvas that name; a desktop window has no such description, and the call does nothing there.
+// Tells assistive technology, in UTF-8, what the window shows from now on, from start-up on: the
+// page gives its canvas that name, X11 names the view inside the window's frame so (when a screen
+// reader's bus is there); on Windows the call does nothing.
 void DescribeView(const char* description);
 
 // Asks that each swap of the current GLUT window wait for the display's refresh. Returns whether

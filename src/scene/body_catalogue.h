@@ -42,6 +42,10 @@ inline constexpr std::array<BodyInfo, 10> BodyCatalogue{{
 }};
 // clang-format on
 
+// The overview as assistive technology tells it, in Korean, as the close-ups' descriptions above.
+inline constexpr const char* kOverviewDescription =
+    "태양계 전체 모습: 태양과 그 둘레를 도는 아홉 행성";
+
 inline constexpr int kPlanetCount = 9;
 inline constexpr int kSphereSlices = 25;
 inline constexpr int kSphereStacks = 25;

@@ -179,6 +179,25 @@ TEST(Startup, GlutDisplayAndGeometryOptionsPlaceTheWindowAndClosingEndsCleanly) 
     EXPECT_EQ(ReadFile(err), "");  // nothing from freeglut, and no sanitizer report
 }
 
+// Without a session bus (as over plain ssh -X), and on one with the accessibility bridge turned off
+// or on, the program runs and closes as ever and writes nothing on stderr.
+TEST(Startup, WithOrWithoutASessionBusOrTheAccessibilityBridgeNothingGoesToStderr) {
+    XvfbServer server;
+    const std::string err = TempPath("err"), runtime = TempPath("runtime");
+    const std::string orrery = "DISPLAY=" + server.display() + " " + kOrrery + " 2>" + err;
+    // The bus's own daemons write to its console: the program's output goes round it, by fd 9.
+    const std::string onBus = "env XDG_RUNTIME_DIR=" + runtime + " dbus-run-session -- sh -c '";
+    const std::string offBus = " >&9' 9>&1 >/dev/null 2>&1";
+    for (const std::string& command :
+         {"env -u DBUS_SESSION_BUS_ADDRESS -u XDG_RUNTIME_DIR " + orrery,
+          onBus + "NO_AT_BRIDGE=1 " + orrery + offBus, onBus + orrery + offBus}) {
+        ASSERT_EQ(std::system(("mkdir -p -m 700 " + runtime).c_str()), 0);
+        const int status = RunUntilClosed(command, server.display(), [](Display*, Window) {});
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command << ": " << status;
+        EXPECT_EQ(ReadFile(err), "") << command;
+    }
+}
+
 // A person's typing and worse: GLUT's options with good, empty, huge, negative and non-numeric
 // values, missing values, repeats, unknown words and invalid UTF-8.
 std::vector<std::string> RandomCommandLine(std::mt19937& random,

@@ -121,7 +121,7 @@ void SetUpWindow() {}
 
 void SetWindowTitle(const char* title) { emscripten_set_window_title(title); }
 
-// The page's HTML names the canvas after the overview, where every visit starts.
+// The canvas's name, from the overview's at start-up on.
 void DescribeView(const char* description) { WebCanvasDescribe(description); }
 
 // Animation frames always come once per display refresh.

@@ -1,4 +1,4 @@
-// The X11 window: the title in Unicode, and the GLX context.
+// The X11 window: the title in Unicode, and the window's start for screen readers.
 #include <GL/glx.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/window_system.h"
+#include "platform/x11/x11_accessible.h"
 
 namespace {
 
@@ -36,10 +37,8 @@ void SetWmName(Display* display, Window window, const char* utf8Title) {
 // On X11 every environment variable GLUT reads, DISPLAY first, is meant for it: none to remove.
 void PrepareGlutEnvironment() {}
 
-// freeglut's X11 window needs nothing more.
-void SetUpWindow() {}
-
-void DescribeView(const char* /*description*/) {}
+// Starts the accessibility bridge for the new window, so that screen readers find it.
+void SetUpWindow() { StartAccessibilityBridge(); }
 
 // freeglut hands the X server the title as Latin-1, which cannot carry Hangul: set it again as
 // Unicode.
@@ -51,4 +50,5 @@ void SetWindowTitle(const char* title) {
     SetNetWmName(display, window, title);
     SetWmName(display, window, title);
     XFlush(display);
+    NameAccessibleFrame(title);
 }

@@ -6,6 +6,8 @@
 #include <cstdlib>
 
 #include "platform/window_system.h"
+#include "platform/x11/x11_accessible.h"
+#include "platform/x11/x11_accessible_menu.h"
 #include "platform/x11/x11_menu_loop.h"
 
 namespace {
@@ -13,6 +15,7 @@ namespace {
 constexpr int kPumpIntervalMs = 4;
 
 PopupMenu windowMenu;
+AccessibleMenu accessibleMenu;  // what screen readers are told of it
 bool pumpScheduled = false;
 
 void PumpWindowMenu(int /*unused*/);
@@ -48,6 +51,7 @@ void CreateWindowMenu(const Menu& menu, const char* labelLanguage, MenuChoice ch
                               "without it (Debian: install fonts-nanum)\n"),
                    stderr);
     }
+    if (AccessibilityBridgeStarted()) FollowMenu(accessibleMenu, windowMenu.controller);
     std::atexit(FreeWindowMenu);  // GLUT ends the process with exit() when the window closes
 }
 
