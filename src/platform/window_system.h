@@ -54,15 +54,15 @@ int FirstWindowSidePx(const WindowOptions& options, int sidePx);
 void PrepareGlutEnvironment();
 
 // Gives the current GLUT window what the system's GLUT leaves out. Called once, right after
-// glutCreateWindow. On Windows it installs the window's answer to WM_DPICHANGED.
+// glutCreateWindow. On Windows it installs the window's answer to WM_DPICHANGED; on X11 it starts
+// the accessibility bridge that serves the window to screen readers.
 void SetUpWindow();
 
 // Sets the UTF-8 `title` on the current GLUT window, whatever the system's own code page.
 void SetWindowTitle(const char* title);
 
-// Tells assistive technology, in UTF-8, what the window shows from now on, from start-up on: the
-// page gives its canvas that name, X11 names the view inside the window's frame so (when a screen
-// reader's bus is there); on Windows the call does nothing.
+// Tells assistive technology, in UTF-8, what the window shows from now on. The page names its
+// canvas so; X11 names the view object in the window's accessible frame; Windows does nothing.
 void DescribeView(const char* description);
 
 // Asks that each swap of the current GLUT window wait for the display's refresh. Returns whether
